@@ -1,6 +1,7 @@
 #include "StringTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,15 @@ namespace {
 TextOverride& Override() {
     static TextOverride s_override;
     return s_override;
+}
+
+std::atomic<TextSet> g_textSet{TextSet::Shell};
+
+const StringTableEntry* FindText(std::span<const StringTableEntry> table, int nId) {
+    auto it = std::lower_bound(table.begin(), table.end(), nId,
+                               [](const StringTableEntry& e, int id) { return e.nId < id; });
+    if (it == table.end() || it->nId != nId) return nullptr;
+    return &*it;
 }
 
 std::u16string Widen(const std::string& s) {
@@ -78,7 +88,8 @@ std::u16string FormatOne(const Spec& spec, const TextArg* arg) {
     switch (c) {
         case u'd':
         case u'i':
-            return PrintNumber(NumberFormat(spec, "ll", 'd'), static_cast<long long>(AsInteger(*arg)));
+            return PrintNumber(NumberFormat(spec, "ll", 'd'),
+                               static_cast<long long>(AsInteger(*arg)));
         case u'u':
         case u'x':
         case u'X':
@@ -106,17 +117,26 @@ std::u16string FormatOne(const Spec& spec, const TextArg* arg) {
 
 }  // namespace
 
-void SetTextOverride(TextOverride override) { Override() = std::move(override); }
+void SelectTextSet(TextSet set) {
+    g_textSet.store(set);
+}
+
+TextSet SelectedTextSet() {
+    return g_textSet.load();
+}
+
+void SetTextOverride(TextOverride override) {
+    Override() = std::move(override);
+}
 
 std::optional<std::u16string> LoadText(int nId) {
     if (const TextOverride& o = Override()) {
         if (auto text = o(nId)) return text;
     }
-    auto table = BuiltInStringTable();
-    auto it = std::lower_bound(table.begin(), table.end(), nId,
-                               [](const StringTableEntry& e, int id) { return e.nId < id; });
-    if (it == table.end() || it->nId != nId) return std::nullopt;
-    return std::u16string(it->pszText);
+    const StringTableEntry* entry = FindText(BuiltInProgramTable(SelectedTextSet()), nId);
+    if (entry == nullptr) entry = FindText(BuiltInStringTable(), nId);
+    if (entry == nullptr) return std::nullopt;
+    return std::u16string(entry->pszText);
 }
 
 std::u16string FormatText(std::u16string_view format, std::initializer_list<TextArg> args) {
@@ -137,8 +157,8 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Text
             continue;
         }
         Spec spec;
-        while (i < format.size() && std::u16string_view(u"-+ #0").find(format[i]) !=
-                                        std::u16string_view::npos)
+        while (i < format.size() &&
+               std::u16string_view(u"-+ #0").find(format[i]) != std::u16string_view::npos)
             spec.flags += static_cast<char>(format[i++]);
         auto readNumber = [&]() {
             int n = 0;
@@ -153,8 +173,8 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Text
             ++i;
             spec.nPrecision = readNumber();
         }
-        while (i < format.size() && std::u16string_view(u"hlLqjzt").find(format[i]) !=
-                                        std::u16string_view::npos)
+        while (i < format.size() &&
+               std::u16string_view(u"hlLqjzt").find(format[i]) != std::u16string_view::npos)
             ++i;
         if (i >= format.size()) break;  // a lone '%' at the end is dropped
         spec.conversion = format[i++];

@@ -15,8 +15,18 @@ struct StringTableEntry {
     const char16_t* pszText;
 };
 
-// The built-in English texts, sorted by id.
+// The built-in English texts common to both programs, sorted by id.
 std::span<const StringTableEntry> BuiltInStringTable();
+
+// The two programs give some numbers (40102-40999) different texts; each
+// program selects its own set once at start. The shell's set is the default.
+enum class TextSet { Shell, Compiler };
+void SelectTextSet(TextSet set);
+TextSet SelectedTextSet();
+
+// The built-in English texts of one program, sorted by id. They are looked up
+// before the common ones.
+std::span<const StringTableEntry> BuiltInProgramTable(TextSet set);
 
 // A translation pack may supply its own text for an id; when it returns
 // nothing the built-in text is used. Installed once at program start.
