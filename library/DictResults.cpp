@@ -23,7 +23,8 @@ const CDictResults::CResultList& CDictResults::GetList(int nClass) const {
 
 int CDictResults::GetTotal() const {
     size_t nTotal = 0;
-    for (const CResultList& list : m_aLists) nTotal += list.size();
+    for (const CResultList& list : m_aLists)
+        nTotal += list.size();
     return static_cast<int>(nTotal);
 }
 
@@ -34,7 +35,8 @@ int CDictResults::GetBestClass() const {
 }
 
 void CDictResults::Clear() {
-    for (CResultList& list : m_aLists) list.clear();
+    for (CResultList& list : m_aLists)
+        list.clear();
 }
 
 const CSearchResult* CDictResults::GetResultAt(int nOrdinal) const {
@@ -52,7 +54,9 @@ int GetPageCount(int nTotal) {
     return nTotal / RESULTS_PAGE_SIZE + (nTotal % RESULTS_PAGE_SIZE > 0 ? 1 : 0);
 }
 
-int GetPageFirstArticle(int nPage) { return RESULTS_PAGE_SIZE * nPage + 1; }
+int GetPageFirstArticle(int nPage) {
+    return RESULTS_PAGE_SIZE * nPage + 1;
+}
 
 int GetPageLastArticle(int nPage, int nTotal) {
     return std::min(RESULTS_PAGE_SIZE * nPage + RESULTS_PAGE_SIZE, nTotal);

@@ -15,7 +15,9 @@ bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f' || c == u'\v';
 }
 
-char16_t ToLowerAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + (u'a' - u'A') : c; }
+char16_t ToLowerAscii(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? c + (u'a' - u'A') : c;
+}
 
 // Lower-cased, blanks left out: the form in which tags are compared.
 std::u16string NormalisedTag(std::u16string_view tag) {
@@ -27,10 +29,10 @@ std::u16string NormalisedTag(std::u16string_view tag) {
 
 // When the text just before nPos (blanks skipped) closes a tag, the position
 // of its "<" and the tag in normalised form.
-std::optional<std::pair<size_t, std::u16string>> TagBefore(std::u16string_view text,
-                                                           size_t nPos) {
+std::optional<std::pair<size_t, std::u16string>> TagBefore(std::u16string_view text, size_t nPos) {
     size_t i = nPos;
-    while (i > 0 && IsBlank(text[i - 1])) --i;
+    while (i > 0 && IsBlank(text[i - 1]))
+        --i;
     if (i == 0 || text[i - 1] != u'>') return std::nullopt;
     const size_t nClose = i - 1;
     const size_t nLimit = nClose > kMaxTagLength ? nClose - kMaxTagLength : 0;

@@ -2,8 +2,12 @@
 
 #include "render/HtmlFragments.h"
 
-int LargeFontSize(int nBaseSize) { return nBaseSize + nBaseSize * 20 / 100; }
-int SmallFontSize(int nBaseSize) { return nBaseSize - nBaseSize * 20 / 100; }
+int LargeFontSize(int nBaseSize) {
+    return nBaseSize + nBaseSize * 20 / 100;
+}
+int SmallFontSize(int nBaseSize) {
+    return nBaseSize - nBaseSize * 20 / 100;
+}
 
 std::u16string MakeFontTag(int nSize, std::u16string_view strColour) {
     std::u16string tag(html::kFontStart);

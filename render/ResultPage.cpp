@@ -86,11 +86,10 @@ void CPageBuilder::AppendHead() {
 void CPageBuilder::AppendHeaderLine() {
     const int nTotal = m_request.nTotal;
     const int nPage = m_request.nPage;
-    m_strPage += FormatTextId(
-        IDS_PAGE_HEADER,
-        {m_tags.m_strHeading, m_request.strDisplayName, Decimal(nPage + 1L),
-         Decimal(GetPageCount(nTotal)), Decimal(GetPageFirstArticle(nPage)),
-         Decimal(GetPageLastArticle(nPage, nTotal)), Decimal(nTotal)});
+    m_strPage += FormatTextId(IDS_PAGE_HEADER,
+                              {m_tags.m_strHeading, m_request.strDisplayName, Decimal(nPage + 1L),
+                               Decimal(GetPageCount(nTotal)), Decimal(GetPageFirstArticle(nPage)),
+                               Decimal(GetPageLastArticle(nPage, nTotal)), Decimal(nTotal)});
 }
 
 bool CPageBuilder::AppendArticle(const CSearchResult& result) {

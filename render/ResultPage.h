@@ -38,8 +38,7 @@ public:
     // False when a piece of text cannot be read; the reader's error text is
     // then this object's error.
     [[nodiscard]] bool RenderResultPage(const CResultPageRequest& request,
-                                        const ArticleTextReader& readText,
-                                        std::u16string& strPage);
+                                        const ArticleTextReader& readText, std::u16string& strPage);
 
 private:
     CViewSettings m_settings;

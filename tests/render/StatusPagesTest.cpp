@@ -23,9 +23,10 @@ TEST(StatusPages, StartAndSearchingPages) {
     EXPECT_EQ(StartPageHtml(),
               u"<center><font style=\"font-size: 40px; color: #EAEAEA\"><br><br><br><b>Glossmere "
               u"2.03</b></font></center>");
-    EXPECT_EQ(SearchingPageHtml(),
-              u"<center><font style=\"font-size: 40px; color: #EAEAEA\"><br><br><br><b>Searching\u2026"
-              u"</b></font></center>");
+    EXPECT_EQ(
+        SearchingPageHtml(),
+        u"<center><font style=\"font-size: 40px; color: #EAEAEA\"><br><br><br><b>Searching\u2026"
+        u"</b></font></center>");
 }
 
 TEST(StatusPages, TypedTextIsShownAsTypedNotAsMarkup) {
@@ -36,9 +37,9 @@ TEST(StatusPages, TypedTextIsShownAsTypedNotAsMarkup) {
               u"<FONT STYLE=\"FONT-SIZE: 12px; FONT-FAMILY: Arial\" COLOR=\"red\">x&lt;y</FONT>"
               u"\"</FONT>");
     // A "%" in the text is not a placeholder.
-    EXPECT_EQ(NotFoundPageHtml(18, u"100%s", u"g"),
-              kBlue + u"Text \"" + kRed + u"100%s</FONT>\" not found in group \"" + kRed +
-                  u"g</FONT>\"</FONT>");
+    EXPECT_EQ(NotFoundPageHtml(18, u"100%s", u"g"), kBlue + u"Text \"" + kRed +
+                                                        u"100%s</FONT>\" not found in group \"" +
+                                                        kRed + u"g</FONT>\"</FONT>");
 }
 
 }  // namespace
