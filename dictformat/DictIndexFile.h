@@ -1,0 +1,108 @@
+// A compiled dictionary file (.gmd). The compiler writes it in one pass
+// (DictIndexFileWrite.cpp); the shell opens it and reads from it (the
+// reading side below). The byte layout is in GmdLayout.h and
+// doc/gmd-format.md.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "DictCommon.h"
+#include "GmdLayout.h"
+#include "GmdOutputFile.h"
+#include "GmdWriter.h"
+
+class CDictIndexFile : public CDictCommon {
+public:
+    CDictIndexFile();
+    ~CDictIndexFile() override;
+
+    // Header settings, counts and the fields below back to their reset
+    // values (valid true, everything else 0); then the file is reset.
+    void Reset() override;
+
+    // ---- Fields of every compiled file ----
+    bool IsValid() const { return m_bValid; }
+    void SetValid(bool bValid) { m_bValid = bValid; }
+    uint8_t GetFormatVersion() const { return m_byFormatVersion; }
+    uint32_t GetCompileDate() const { return m_dwCompileDate; }
+    // B0 article records, B1 node table, B2 relation blocks, B3 occurrence
+    // lists, B4 text block (gmd::Block).
+    int32_t GetBlockPos(int nBlock) const { return m_arrBlockPos.at(static_cast<size_t>(nBlock)); }
+    int32_t GetNodeTablePos() const { return m_arrBlockPos[gmd::BLOCK_NODES]; }
+    uint16_t GetTextKey(int i) const { return m_arrTextKey.at(static_cast<size_t>(i)); }
+    const std::array<uint16_t, gmd::kKeyCount>& GetTextKeys() const { return m_arrTextKey; }
+    // Unit nUnitIndex of the text block, scrambled or unscrambled (the
+    // operation is its own inverse).
+    char16_t ScrambleSymb(char16_t symb, uint64_t nUnitIndex) const {
+        return gmd::ScrambleSymb(symb, nUnitIndex, m_arrTextKey);
+    }
+
+    // ==== Writing side (DictIndexFileWrite.cpp) ====
+
+    // Creates the output beside strPath under a temporary name; the file
+    // only takes strPath's name in CommitWriting. The error text is "Failed
+    // to open document.", CR LF and the system's reason.
+    bool OpenForWriting(std::u16string_view strPath);
+    bool IsOpenForWriting() const { return m_pOut && m_pOut->IsOpen(); }
+    // Abort flag and progress of the caller, looked at while writing.
+    void SetWriteControl(GmdWriteControl control) { m_writeControl = std::move(control); }
+
+    // Writes the header block (file type to name) to the output.
+    bool WriteHeader() override;
+    // Writes the whole file: the header settings and counts of this object,
+    // the article records, automaton and lists of index, and the text of
+    // source from behind its byte-order mark (nTextUnits long, when the
+    // caller knows it: the size limit is then checked before writing). Only
+    // version 2 is written. False on an error (text set) or when the abort
+    // flag stopped it (text empty).
+    bool WriteCompiledFile(CUnicodeMappingFile& source, const CCompiledIndex& index, int nVersion,
+                           uint64_t nTextUnits = 0);
+    // Renames the finished file over the target; false (text set) when the
+    // file system refuses.
+    bool CommitWriting();
+    // Deletes the unfinished file; a file of the target's name stays as it was.
+    void DiscardWriting();
+    // Bytes written so far; after CommitWriting the size of the file.
+    uint64_t GetWrittenSize() const {
+        return m_pOut ? m_pOut->GetCalculatedSize() : m_nWrittenSize;
+    }
+
+    // For tests: a fixed compile date and key instead of the clock and the
+    // random generator.
+    void SetFixedDate(std::optional<uint32_t> dwDate) { m_fixedDate = dwDate; }
+    void SetFixedKey(std::optional<std::array<uint16_t, gmd::kKeyCount>> key) { m_fixedKey = key; }
+
+    // ==== Reading side ====
+    // (Owned by the dictionary reader: ReadDictionary, the Read* steps,
+    // GetText, IsTextEqual and what they need go here, in their own .cpp
+    // files.)
+
+    bool ReadHeader(int32_t& nPos) override {
+        (void)nPos;
+        SetError(u"ReadHeader error");
+        return false;
+    }
+
+    // ==== End of the reading side ====
+
+protected:
+    GmdHeader MakeGmdHeader() const;
+
+    bool m_bValid = true;
+    uint8_t m_byFormatVersion = 0;
+    uint32_t m_dwCompileDate = 0;
+    std::array<int32_t, gmd::kBlockCount> m_arrBlockPos{};
+    std::array<uint16_t, gmd::kKeyCount> m_arrTextKey{};
+
+private:
+    std::unique_ptr<CGmdOutputFile> m_pOut;
+    uint64_t m_nWrittenSize = 0;
+    GmdWriteControl m_writeControl;
+    std::optional<uint32_t> m_fixedDate;
+    std::optional<std::array<uint16_t, gmd::kKeyCount>> m_fixedKey;
+};

@@ -1,0 +1,62 @@
+// The file a compiled dictionary is written to. The bytes go to a temporary
+// file beside the target; only Commit renames it over the target, so a failed
+// or aborted compile never touches a dictionary the user already has.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/MyObject.h"
+
+class CGmdOutputFile : public CMyObject {
+public:
+    CGmdOutputFile() = default;
+    CGmdOutputFile(const CGmdOutputFile&) = delete;
+    CGmdOutputFile& operator=(const CGmdOutputFile&) = delete;
+    ~CGmdOutputFile() override { Discard(); }
+
+    // Creates the temporary file in the target's folder. The error text is
+    // "Failed to open document.", CR LF and the system's reason.
+    bool Create(const std::filesystem::path& target);
+    bool IsOpen() const { return m_nFd >= 0; }
+
+    // Buffered; every byte counts towards the calculated size.
+    bool Write(std::span<const uint8_t> bytes);
+    // Room for n bytes in the buffer, to be filled and then handed to Commit(n).
+    uint8_t* Reserve(size_t n);
+    bool CommitReserved(size_t n);
+
+    // Bytes written so far, buffered ones included.
+    uint64_t GetCalculatedSize() const { return m_nWritten; }
+    // Flushes the buffer and asks the file system how long the file is.
+    bool GetRealSize(uint64_t& nSize);
+
+    // Flushes, closes and renames the temporary file over the target.
+    bool Commit();
+    // Closes and deletes the temporary file; the target stays as it was.
+    void Discard();
+
+    const std::filesystem::path& GetTargetPath() const { return m_target; }
+    const std::filesystem::path& GetTempPath() const { return m_temp; }
+
+private:
+    bool Flush();
+    bool FailWithErrno(int nErrno);
+    void CloseFd();
+
+    static constexpr size_t kBufferSize = 1 << 20;
+
+    std::filesystem::path m_target;
+    std::filesystem::path m_temp;
+    int m_nFd = -1;
+    bool m_bFailed = false;
+    std::vector<uint8_t> m_buffer;
+    size_t m_nBuffered = 0;
+    uint64_t m_nWritten = 0;
+};
+
+// The system's description of an errno value, at most 260 units.
+std::u16string SystemErrorText(int nErrno);

@@ -1,0 +1,287 @@
+#include "GmdWriter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/MyObject.h"
+
+using namespace gmd;
+
+namespace {
+
+// Abort and progress are looked at once per this many items.
+constexpr uint32_t kCheckEvery = 1024;
+constexpr uint64_t kProgressStep = 1 << 20;
+constexpr size_t kTextChunk = 1 << 15;
+
+void AppendUnits(std::vector<uint8_t>& bytes, std::u16string_view text) {
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<uint8_t>(c));
+        bytes.push_back(static_cast<uint8_t>(c >> 8));
+    }
+}
+
+}  // namespace
+
+bool CGmdWriter::EncodeHeader(const GmdHeader& header, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    bytes.push_back(static_cast<uint8_t>(header.nFileType));
+    bytes.push_back(static_cast<uint8_t>(header.nDictType));
+    bytes.push_back(static_cast<uint8_t>(header.nIndexArea));
+    for (const GmdHeader::Morph& m : header.morph) {
+        // A zero length would end the list early, and the length is one byte.
+        if (m.strName.empty() || m.strName.size() > kMaxMorphNameLength) return false;
+        bytes.push_back(static_cast<uint8_t>(m.strName.size()));
+        AppendUnits(bytes, m.strName);
+        bytes.push_back(static_cast<uint8_t>(m.nSide));
+    }
+    bytes.push_back(kMorphListEnd);
+    if (header.strName.size() > kMaxNameLength) return false;
+    bytes.push_back(static_cast<uint8_t>(header.strName.size()));
+    bytes.push_back(static_cast<uint8_t>(header.strName.size() >> 8));
+    AppendUnits(bytes, header.strName);
+    return true;
+}
+
+uint64_t CGmdWriter::HeaderSize(const GmdHeader& header) {
+    uint64_t n = 3 + 1 + 2 + 2 * header.strName.size();
+    for (const GmdHeader::Morph& m : header.morph)
+        n += 1 + 2 * m.strName.size() + 1;
+    return n;
+}
+
+bool CGmdWriter::Fail(std::u16string_view text) {
+    SetError(text);
+    return false;
+}
+
+bool CGmdWriter::FailFromOutput() {
+    return Fail(m_out.GetError());
+}
+
+bool CGmdWriter::Put(std::span<const uint8_t> bytes) {
+    return m_out.Write(bytes) || FailFromOutput();
+}
+
+bool CGmdWriter::PutU32(uint32_t v) {
+    uint8_t b[4];
+    gmd::PutU32(b, v);
+    return Put(b);
+}
+
+bool CGmdWriter::Stop(uint32_t nItem) {
+    if (nItem % kCheckEvery != 0) return false;
+    Progress();
+    return Aborted();
+}
+
+bool CGmdWriter::Aborted() {
+    if (!m_bAborted && m_control.isAborted && m_control.isAborted()) m_bAborted = true;
+    return m_bAborted;
+}
+
+void CGmdWriter::Progress() {
+    uint64_t nDone = m_out.GetCalculatedSize();
+    if (m_nTotal == 0 || nDone < m_nNextProgress) return;
+    m_nNextProgress = nDone + kProgressStep;
+    if (m_control.progress) m_control.progress(std::min(nDone, m_nTotal), m_nTotal);
+}
+
+void CGmdWriter::ReportEnd() {
+    if (m_control.progress)
+        m_control.progress(m_out.GetCalculatedSize(), m_out.GetCalculatedSize());
+}
+
+bool CGmdWriter::CheckSize() {
+    uint64_t nReal = 0;
+    if (!m_out.GetRealSize(nReal)) return FailFromOutput();
+    if (nReal != m_out.GetCalculatedSize()) return Fail(kSizeMismatchText);
+    Progress();
+    return true;
+}
+
+bool CGmdWriter::ComputeBlockPositions(const CCompiledIndex& index, uint64_t nTextUnits) {
+    const uint32_t nNodes = index.GetNodeCount();
+    if (nNodes > kMaxNodeCount) return Fail(kFileTooLargeText);
+    uint64_t nRelBytes = 0;
+    uint64_t nListBytes = 0;
+    for (uint32_t i = 0; i < nNodes; ++i) {
+        if (index.IsNodeFinal(i)) {
+            uint32_t nList = index.GetNodeListIndex(i);
+            if (nList >= index.GetListCount()) return Fail(kBadIndexText);
+            nListBytes += kOccCountSize + index.GetListRecords(nList).size();
+        } else {
+            std::span<const char16_t> symbols;
+            std::span<const uint32_t> targets;
+            index.GetNodeRelations(i, symbols, targets);
+            if (!symbols.empty()) nRelBytes += kRelCountSize + kRelationSize * symbols.size();
+        }
+    }
+    auto& b = m_blockPos;
+    b[BLOCK_ARTICLES] = m_out.GetCalculatedSize() + kPositionsAndKeySize;
+    b[BLOCK_NODES] =
+        b[BLOCK_ARTICLES] + kArticleRecordSize * uint64_t{index.GetArticleRecordCount()};
+    b[BLOCK_RELATIONS] = b[BLOCK_NODES] + kNodeEntrySize * uint64_t{nNodes};
+    b[BLOCK_OCCURRENCES] = b[BLOCK_RELATIONS] + nRelBytes;
+    b[BLOCK_TEXT] = b[BLOCK_OCCURRENCES] + nListBytes;
+    m_nTotal = b[BLOCK_TEXT] + 2 * nTextUnits;
+    if (m_nTotal > kMaxFileSize) return Fail(kFileTooLargeText);
+    return true;
+}
+
+bool CGmdWriter::WriteArticles(const CCompiledIndex& index) {
+    const uint32_t nCount = index.GetArticleRecordCount();
+    const uint64_t b0 = m_blockPos[BLOCK_ARTICLES];
+    uint8_t rec[kArticleRecordSize];
+    for (uint32_t i = 0; i < nCount; ++i) {
+        if (Stop(i)) return true;
+        ArticleRecord r = index.GetArticleRecord(i);
+        if (r.nGroupCaption >= 0) {
+            if (static_cast<uint32_t>(r.nGroupCaption) >= nCount) return Fail(kBadIndexText);
+            r.nGroupCaption = static_cast<int32_t>(b0 + kArticleRecordSize * r.nGroupCaption);
+        }
+        r.Encode(rec);
+        if (!Put(rec)) return false;
+    }
+    return true;
+}
+
+bool CGmdWriter::WriteNodeTable(const CCompiledIndex& index) {
+    const uint32_t nNodes = index.GetNodeCount();
+    uint64_t p = m_blockPos[BLOCK_RELATIONS];
+    uint64_t q = m_blockPos[BLOCK_OCCURRENCES];
+    for (uint32_t i = 0; i < nNodes; ++i) {
+        if (Stop(i)) return true;
+        uint32_t dwEntry = 0;
+        if (index.IsNodeFinal(i)) {
+            dwEntry = kFinalFlag | static_cast<uint32_t>(q);
+            q += kOccCountSize + index.GetListRecords(index.GetNodeListIndex(i)).size();
+        } else {
+            std::span<const char16_t> symbols;
+            std::span<const uint32_t> targets;
+            index.GetNodeRelations(i, symbols, targets);
+            if (!symbols.empty()) {
+                dwEntry = static_cast<uint32_t>(p);
+                p += kRelCountSize + kRelationSize * symbols.size();
+            }
+        }
+        if (!PutU32(dwEntry)) return false;
+    }
+    return true;
+}
+
+bool CGmdWriter::WriteRelations(const CCompiledIndex& index) {
+    const uint32_t nNodes = index.GetNodeCount();
+    uint8_t rel[kRelationSize];
+    for (uint32_t i = 0; i < nNodes; ++i) {
+        if (Stop(i)) return true;
+        if (index.IsNodeFinal(i)) continue;
+        std::span<const char16_t> symbols;
+        std::span<const uint32_t> targets;
+        index.GetNodeRelations(i, symbols, targets);
+        if (symbols.empty()) continue;
+        if (targets.size() != symbols.size()) return Fail(kBadIndexText);
+        if (!PutU32(static_cast<uint32_t>(symbols.size()))) return false;
+        for (size_t r = 0; r < symbols.size(); ++r) {
+            if (targets[r] >= nNodes) return Fail(kBadIndexText);
+            PutRelation(rel, symbols[r], targets[r]);
+            if (!Put(rel)) return false;
+        }
+    }
+    return true;
+}
+
+bool CGmdWriter::WriteLists(const CCompiledIndex& index) {
+    const uint32_t nNodes = index.GetNodeCount();
+    const uint64_t nArticles = index.GetArticleRecordCount();
+    const uint64_t b0 = m_blockPos[BLOCK_ARTICLES];
+    constexpr size_t kChunkRecords = 4096;
+    for (uint32_t i = 0; i < nNodes; ++i) {
+        if (Stop(i)) return true;
+        if (!index.IsNodeFinal(i)) continue;
+        std::span<const uint8_t> records = index.GetListRecords(index.GetNodeListIndex(i));
+        if (records.empty() || records.size() % kOccurrenceSize != 0) return Fail(kBadIndexText);
+        if (!PutU32(static_cast<uint32_t>(records.size() / kOccurrenceSize))) return false;
+        // Copied in chunks straight into the output buffer, where the article
+        // index of each record becomes the offset of its article record.
+        while (!records.empty()) {
+            size_t nBytes = std::min(records.size(), kChunkRecords * kOccurrenceSize);
+            uint8_t* pOut = m_out.Reserve(nBytes);
+            if (pOut == nullptr) return FailFromOutput();
+            std::memcpy(pOut, records.data(), nBytes);
+            for (size_t off = 0; off < nBytes; off += kOccurrenceSize) {
+                uint8_t* pField = pOut + off + kOccArticlePosOffset;
+                uint32_t nArticle = GetU32(pField);
+                if (nArticle >= nArticles) return Fail(kBadIndexText);
+                gmd::PutU32(pField, static_cast<uint32_t>(b0 + kArticleRecordSize * nArticle));
+            }
+            if (!m_out.CommitReserved(nBytes)) return FailFromOutput();
+            records = records.subspan(nBytes);
+        }
+    }
+    return true;
+}
+
+bool CGmdWriter::WriteText(const std::array<uint16_t, 4>& key, const GmdTextReader& readText) {
+    std::vector<char16_t> units(kTextChunk);
+    uint64_t nUnit = 0;
+    for (;;) {
+        if (Aborted()) return true;
+        size_t n = readText(units);
+        if (n == 0) break;
+        if (m_out.GetCalculatedSize() + 2 * n > kMaxFileSize) return Fail(kFileTooLargeText);
+        uint8_t* p = m_out.Reserve(2 * n);
+        if (p == nullptr) return FailFromOutput();
+        for (size_t i = 0; i < n; ++i, ++nUnit) {
+            gmd::PutU16(p + 2 * i, ScrambleSymb(units[i], nUnit, key));
+        }
+        if (!m_out.CommitReserved(2 * n)) return FailFromOutput();
+        Progress();
+    }
+    return true;
+}
+
+bool CGmdWriter::Write(const GmdHeader& header, uint32_t dwDate, const std::array<uint16_t, 4>& key,
+                       const CCompiledIndex& index, const GmdTextReader& readText,
+                       uint64_t nTextUnits) {
+    ClearError();
+    m_bAborted = false;
+    m_blockPos = {};
+    m_nNextProgress = 0;
+    m_nTotal = 0;
+    try {
+        // 1-2. Version, date, header and counts.
+        uint8_t prefix[kHeaderOffset];
+        prefix[0] = kFormatVersion;
+        gmd::PutU32(prefix + 1, dwDate);
+        std::vector<uint8_t> headerBytes;
+        if (!EncodeHeader(header, headerBytes)) return Fail(kBadIndexText);
+        uint8_t counts[kCountsSize];
+        PutI32(counts, header.nArticleCount);
+        PutI32(counts + 4, header.nWordCount);
+        if (!Put(prefix) || !Put(headerBytes) || !Put(counts) || !CheckSize()) return false;
+
+        // 3-4. Block positions and key.
+        if (!ComputeBlockPositions(index, nTextUnits)) return false;
+        for (uint64_t pos : m_blockPos) {
+            if (!PutU32(static_cast<uint32_t>(pos))) return false;
+        }
+        for (uint16_t k : key) {
+            if (k == 0) return Fail(kBadIndexText);
+            uint8_t b[2];
+            PutU16(b, k);
+            if (!Put(b)) return false;
+        }
+        if (!CheckSize()) return false;
+
+        // 5-7. Records, automaton, lists, text; each stage ends with a size
+        // check. An abort leaves the loops early and the result is false with
+        // no error text.
+        return WriteArticles(index) && !m_bAborted && CheckSize() && WriteNodeTable(index) &&
+               !m_bAborted && WriteRelations(index) && !m_bAborted && WriteLists(index) &&
+               !m_bAborted && CheckSize() && WriteText(key, readText) && !m_bAborted &&
+               CheckSize() && (ReportEnd(), true);
+    } catch (const CMyObjectThrow& e) {
+        return Fail(e.GetError());
+    }
+}
