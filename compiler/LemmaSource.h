@@ -1,0 +1,25 @@
+// Where the compiler gets lemmas from: the morphology adapter in the
+// programs, a fixed table in tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One "$MORPH:" language as the indexer uses it.
+struct MorphUse {
+    int32_t nLangId = 0;  // 1 Russian, 2 English, 3 German, 0 none
+    int32_t nSide = 3;    // 1 left part only, 2 right part only, 3 both
+};
+
+class CLemmaSource {
+public:
+    virtual ~CLemmaSource() = default;
+    // Whether lemmas of the language can be had (loaded and switched on).
+    virtual bool IsLanguageAvailable(int32_t nLangId) const = 0;
+    // Appends the upper-cased lemmas of a word given in the language's code
+    // page (1251 for Russian, 1252 otherwise), keeping the list free of
+    // duplicates and at most 10 long.
+    virtual void AppendWordLemmas(const std::string& strWord, int32_t nLangId,
+                                  std::vector<std::u16string>& forms) = 0;
+};
