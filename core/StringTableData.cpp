@@ -73,6 +73,7 @@ constexpr StringTableEntry kCommonTexts[] = {
     {41343, u"The parameter for keyword ' %s' contains more than %d symbols"},
     {41344, u"File mapping error:\r\n%s\r\nPossibly, the file is empty"},
     {41345, u"Error mapping file:\r\n%s"},
+    {41346, u"File is too large (2 GB or more)"},
     {61697, u"Failed to open document."},
 };
 

@@ -1,5 +1,28 @@
 #include "UnicodeFile.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "StringTable.h"
+
+namespace {
+
+constexpr int kFileIsEmptyText = 41311;
+constexpr int kUtf8ErrorText = 41333;
+constexpr int kFileTooLargeText = 41346;
+constexpr char16_t kReplacementSymb = 0xFFFD;
+// Line-end detection reads this much at a time: a file without line ends is
+// read to its end.
+constexpr uint32_t kDetectChunk = 64 * 1024;
+
+char16_t SwapBytes(char16_t c) {
+    return static_cast<char16_t>((c >> 8) | (c << 8));
+}
+
+}  // namespace
+
 std::u16string_view LineEndString(int32_t nLineEnd) {
     switch (nLineEnd) {
         case LINE_END_LF:
@@ -10,27 +33,194 @@ std::u16string_view LineEndString(int32_t nLineEnd) {
             return u"\r\n";
     }
 }
-Utf8Step DecodeUtf8Symb(const uint8_t*, const uint8_t*, char16_t&) {
-    return {0, false};
+
+Utf8Step DecodeUtf8Symb(const uint8_t* p, const uint8_t* pEnd, char16_t& symb) {
+    if (p >= pEnd) return {0, false};
+    const unsigned b0 = p[0];
+    if (b0 < 0x80) {
+        symb = static_cast<char16_t>(b0);
+        return {1, false};
+    }
+    int nPending;
+    unsigned nAcc;
+    if ((b0 & 0xE0) == 0xC0) {
+        nPending = 1;
+        nAcc = (b0 & 0x1F) << 6;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        nPending = 2;
+        nAcc = (b0 & 0x0F) << 12;
+    } else {
+        return {1, true};  // a stray continuation byte, a 4-byte lead or F8-FF
+    }
+    int i = 1;
+    for (; nPending > 0; --nPending, ++i) {
+        if (p + i >= pEnd) {
+            symb = kReplacementSymb;
+            return {i, false};
+        }
+        const unsigned b = p[i];
+        if ((b & 0xC0) != 0x80) return {i + 1, true};
+        nAcc |= (b & 0x3F) << (6 * (nPending - 1));
+    }
+    symb = static_cast<char16_t>(nAcc);
+    return {i, false};
 }
+
 void CUnicodeFile::Reset() {
+    m_nFileLength = -1;
+    m_nTextEnd = -1;
+    m_nEncoding = ENCODING_NODEF;
+    m_nLineEnd = LINE_END_NONE;
     CMyFile::Reset();
 }
-bool CUnicodeFile::OpenUnicode(std::u16string_view) {
-    return false;
+
+bool CUnicodeFile::OpenUnicode(std::u16string_view strPath) {
+    auto forgetText = [this] {
+        m_nFileLength = -1;
+        m_nTextEnd = -1;
+        m_nEncoding = ENCODING_NODEF;
+        m_nLineEnd = LINE_END_NONE;
+    };
+    forgetText();
+    if (!Open(strPath, MODE_READ)) return false;
+    try {
+        const int64_t nLength = GetLength();
+        if (nLength == 0 || nLength > kMaxTextFileLength) {
+            SetError(nLength == 0 ? kFileIsEmptyText : kFileTooLargeText);
+            Close();
+            return false;
+        }
+        const auto nLength32 = static_cast<int32_t>(nLength);
+        m_nFileLength = nLength32;
+        DetectEncoding();
+        const bool bUcs2 = m_nEncoding == ENCODING_UCS2LE || m_nEncoding == ENCODING_UCS2BE;
+        m_nTextEnd = bUcs2 ? (nLength32 & ~1) : nLength32;
+        SetLineEndFromFile();
+    } catch (const CMyObjectThrow& e) {
+        SetError(e.GetError());
+        Close();
+        forgetText();
+        return false;
+    }
+    return true;
 }
-int32_t CUnicodeFile::SkipByteOrderMark() {
-    return 0;
-}
-int CUnicodeFile::ReadSymb(char16_t&) {
-    return 0;
-}
+
 int32_t CUnicodeFile::GetByteOrderMarkSize() const {
-    return 0;
+    switch (m_nEncoding) {
+        case ENCODING_UTF8:
+            return 3;
+        case ENCODING_UCS2LE:
+        case ENCODING_UCS2BE:
+            return 2;
+        default:
+            return 0;
+    }
 }
+
+int32_t CUnicodeFile::SkipByteOrderMark() {
+    const int32_t nOffset = GetByteOrderMarkSize();
+    Seek(nOffset, ORIGIN_BEGIN);
+    return nOffset;
+}
+
+int CUnicodeFile::ReadSymb(char16_t& symb) {
+    if (m_nEncoding == ENCODING_NODEF) {
+        ThrowError(u"Error in CUnicodeFile::ReadSymb(...)\nm_nEncoding = ENCODING_NODEF");
+    }
+    if (m_nEncoding == ENCODING_UCS2LE || m_nEncoding == ENCODING_UCS2BE) {
+        uint8_t buf[2];
+        if (Read(buf, 2) < 2) return 0;
+        symb = static_cast<char16_t>(buf[0] | (buf[1] << 8));
+        if (m_nEncoding == ENCODING_UCS2BE) symb = SwapBytes(symb);
+        return 2;
+    }
+    uint8_t buf[3];
+    if (Read(buf, 1) == 0) return 0;
+    uint32_t nHave = 1;
+    if ((buf[0] & 0xE0) == 0xC0) {
+        nHave += Read(buf + 1, 1);
+    } else if ((buf[0] & 0xF0) == 0xE0) {
+        nHave += Read(buf + 1, 2);
+    }
+    const Utf8Step step = DecodeUtf8Symb(buf, buf + nHave, symb);
+    if (step.bError) ThrowError(LoadText(kUtf8ErrorText).value_or(u""));
+    return step.nBytes;
+}
+
 int32_t CUnicodeFile::DetectEncoding() {
-    return 0;
+    if (GetLength() == 0) {
+        m_nEncoding = ENCODING_NODEF;
+        return m_nEncoding;
+    }
+    m_nEncoding = ENCODING_NOBOM;
+    SeekToBegin();
+    uint8_t b[3] = {};
+    const uint32_t n = Read(b, 3);
+    if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) {
+        m_nEncoding = ENCODING_UCS2LE;
+    } else if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) {
+        m_nEncoding = ENCODING_UCS2BE;
+    } else if (n == 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
+        m_nEncoding = ENCODING_UTF8;
+    }
+    SeekToBegin();
+    return m_nEncoding;
 }
+
+// The first line end of the text decides; a run of line-end units right
+// after it is followed to its end, so CR LF wins over the CR it starts with
+// and LF CR counts as CR. Reads in chunks rather than through ReadSymb: the
+// decoding is the same, without a system call per byte.
 int32_t CUnicodeFile::SetLineEndFromFile() {
-    return 0;
+    if (m_nEncoding == ENCODING_NODEF) {
+        ThrowError(u"Error in CUnicodeFile::SetLineEndFromFile()\nEncoding is not define");
+    }
+    SkipByteOrderMark();
+    const bool bUcs2 = m_nEncoding == ENCODING_UCS2LE || m_nEncoding == ENCODING_UCS2BE;
+    std::vector<uint8_t> buf(kDetectChunk + 3);
+    size_t nHave = 0;
+    bool bEof = false;
+    bool bFound = false;
+    char16_t prev = 0;
+    while (!bEof) {
+        const uint32_t nRead = Read(buf.data() + nHave, kDetectChunk);
+        bEof = nRead < kDetectChunk;
+        nHave += nRead;
+        const uint8_t* p = buf.data();
+        const uint8_t* pEnd = p + nHave;
+        // Before the end of the file, keep a possibly cut sequence for the
+        // next chunk.
+        const uint8_t* pStop = bEof ? pEnd : pEnd - std::min<size_t>(nHave, 2);
+        while (p < pStop) {
+            char16_t c;
+            if (bUcs2) {
+                if (pEnd - p < 2) break;
+                c = static_cast<char16_t>(p[0] | (p[1] << 8));
+                if (m_nEncoding == ENCODING_UCS2BE) c = SwapBytes(c);
+                p += 2;
+            } else {
+                const Utf8Step step = DecodeUtf8Symb(p, pEnd, c);
+                if (step.bError) ThrowError(LoadText(kUtf8ErrorText).value_or(u""));
+                p += step.nBytes;
+            }
+            int32_t nMatch = LINE_END_NONE;
+            if (prev == u'\r' && c == u'\n') {
+                nMatch = LINE_END_CRLF;
+            } else if (c == u'\n') {
+                nMatch = LINE_END_LF;
+            } else if (c == u'\r') {
+                nMatch = LINE_END_CR;
+            }
+            prev = c;
+            if (nMatch != LINE_END_NONE) {
+                m_nLineEnd = nMatch;
+                bFound = true;
+            } else if (bFound) {
+                return m_nLineEnd;
+            }
+        }
+        nHave = static_cast<size_t>(pEnd - p);
+        std::memmove(buf.data(), p, nHave);
+    }
+    return m_nLineEnd;
 }

@@ -39,6 +39,8 @@ public:
 private:
     int ReadMapSymbSlow(char16_t& symb);
     void ReleaseView();
+    // After a failed open: closed, and the text state as before any open.
+    void CloseAsUnopened();
 
     const uint8_t* m_pView = nullptr;
     int64_t m_nViewSize = 0;
