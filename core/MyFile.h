@@ -7,10 +7,12 @@
 
 #include "MyObject.h"
 
-// I/O faults of Write, Read, Seek, GetPosition and GetLength set the error
-// text to the platform's description of the fault and throw CMyObjectThrow
-// with it: whoever drives the work catches it and reports the text. Open,
-// OpenUnicode and Remove report failure by returning false instead.
+// I/O faults of Write, Read, Seek, GetPosition and GetLength throw
+// CMyObjectThrow carrying the platform's description of the fault (the
+// non-const ones also leave it as the error text): whoever drives the work
+// catches it and reports the text. Open, OpenUnicode and Remove report
+// failure by returning false instead. Using a closed file is an internal
+// fault and throws too.
 class CMyFile : public CMyObject {
 public:
     // Open flags; combine one access mode with the others.

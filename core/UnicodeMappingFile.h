@@ -22,7 +22,8 @@ public:
 
     // Origin 0 begin, 1 read position, 2 end (file length + offset). The
     // result must lie in 0 .. file length - 1, else false and nothing
-    // changes; a closed file gives false.
+    // changes; a closed file gives false. So a file holding only its
+    // byte-order mark refuses the position behind it: such a text is empty.
     bool SetMapPos(int32_t nOffset, int nOrigin);
     int32_t GetMapPos() const { return m_nMapPos; }
     // Copies up to nCount bytes from the read position, fewer at the end of
