@@ -1,9 +1,14 @@
 # Front door: `make run` and `make test` set everything up on a fresh Debian.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+# Seconds per fuzz target: `make fuzz` runs each this long, `make test` runs
+# each FUZZ_TEST_SECONDS from its seed corpus.
+FUZZ_SECONDS ?= 300
+FUZZ_TEST_SECONDS ?= 30
 JOBS ?= 2
 
-.PHONY: all deps build test test-unit test-asan run bench format clean
+.PHONY: all deps build test test-unit test-asan test-fuzz fuzz fuzz-build run bench format clean
 
 all: build
 
@@ -16,8 +21,9 @@ $(BUILD_DIR)/CMakeCache.txt:
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-# All tests, then all tests again under AddressSanitizer and UBSan.
-test: test-unit test-asan
+# All tests, a short pass of every fuzz target, then all tests again under
+# AddressSanitizer and UBSan.
+test: test-unit test-fuzz test-asan
 
 test-unit: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
@@ -30,6 +36,20 @@ test-asan: deps $(ASAN_DIR)/CMakeCache.txt
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j$(JOBS) -LE slow
 
+# The fuzz programs: clang with libFuzzer, AddressSanitizer and UBSan.
+$(FUZZ_DIR)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DGLOSS_FUZZ=ON -DGLOSS_BUILD_TESTS=OFF -DGLOSS_BUILD_BENCH=OFF
+
+fuzz-build: deps $(FUZZ_DIR)/CMakeCache.txt
+	cmake --build $(FUZZ_DIR) -j$(JOBS)
+
+fuzz: fuzz-build
+	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+test-fuzz: fuzz-build
+	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_TEST_SECONDS) --fresh
+
 run: build
 	@scripts/run-demo $(BUILD_DIR)
 
@@ -40,4 +60,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
