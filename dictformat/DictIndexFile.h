@@ -12,9 +12,11 @@
 #include <string_view>
 
 #include "DictCommon.h"
+#include "GmdIndexView.h"
 #include "GmdLayout.h"
 #include "GmdOutputFile.h"
 #include "GmdWriter.h"
+#include "ReadOnlyMapping.h"
 
 class CDictIndexFile : public CDictCommon {
 public:
@@ -78,16 +80,53 @@ public:
     void SetFixedKey(std::optional<std::array<uint16_t, gmd::kKeyCount>> key) { m_fixedKey = key; }
 
     // ==== Reading side ====
-    // (Owned by the dictionary reader: ReadDictionary, the Read* steps,
-    // GetText, IsTextEqual and what they need go here, in their own .cpp
-    // files.)
+    // The shell opens the file with Open, then ReadDictionary maps it
+    // read-only and checks its prefix; every later read takes its bytes from
+    // the mapping. Every position, count and length taken from the file is
+    // checked against the file's size first, so a damaged or hostile file
+    // fails with a message and never makes a read leave the file.
 
-    bool ReadHeader(int32_t& nPos) override {
-        (void)nPos;
-        SetError(u"ReadHeader error");
-        return false;
-    }
+    // Maps the open file and reads version (at least nMinVersion, never the
+    // "$" of a source text), date, header, counts, block positions and key.
+    // False with the failing step's message; nothing of it is used then.
+    [[nodiscard]] bool ReadDictionary(uint8_t nMinVersion);
+    // The steps: each reads its fields at nPos and moves nPos past them.
+    bool ReadDictFormatVersion(int32_t& nPos);
+    bool ReadCompileDate(int32_t& nPos);
+    bool ReadHeader(int32_t& nPos) override;
+    bool ReadArticleAndWordCount(int32_t& nPos);
+    bool ReadIndexBlockPos(int32_t& nPos);
+    bool ReadKey(int32_t& nPos);
+    // Releases the mapping too.
+    void Close() override;
 
+    // Units [nStart, nEnd) of the text block, unscrambled ("GetText error").
+    [[nodiscard]] bool GetText(int32_t nStart, int32_t nEnd, std::u16string& text);
+    // Whether the piece's plain text (markup left out, references decoded)
+    // equals query without regard to case; false only when the piece
+    // cannot be read.
+    [[nodiscard]] bool IsTextEqual(std::u16string_view query, int32_t nStart, int32_t nEnd,
+                                   bool& bEqual);
+    // The article record at the file offset an occurrence gives, with its
+    // caption's parts when it has one.
+    [[nodiscard]] bool ReadArticle(uint32_t nPos, CArticleRead& article);
+    // The occurrence list of one form (walked with the ending symbol "+").
+    // NOT_FINAL and CORRUPT leave the message (41327 with the file name,
+    // CR LF, and 41328 or the fault) in the error text.
+    CFormLookup LookupForm(std::u16string_view form);
+    // The same reads without messages, for callers that compose their own;
+    // valid while the file stays open.
+    const CGmdIndexView& GetIndexView() const { return m_indexView; }
+
+private:
+    CByteView MappedBytes() const;
+    bool Fail();
+    void ReleaseReading();
+
+    CReadOnlyMapping m_mapping;
+    CGmdIndexView m_indexView;
+
+public:
     // ==== End of the reading side ====
 
 protected:

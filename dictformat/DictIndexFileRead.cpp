@@ -1,0 +1,139 @@
+// Reading side of CDictIndexFile: opening a compiled file and its fixed
+// prefix (version, date, counts, block positions, key).
+#include <cstring>
+
+#include "DictIndexFile.h"
+#include "GmdCursor.h"
+#include "core/Utf8.h"
+
+namespace {
+
+constexpr uint8_t kSourceTextFirstByte = 0x24;  // '$': a source renamed to .gmd
+constexpr char16_t kUnsupportedVersionText[] =
+    u"Format version of this dictionary is not supported";
+
+}  // namespace
+
+void CDictIndexFile::Close() {
+    ReleaseReading();
+    CDictCommon::Close();
+}
+
+void CDictIndexFile::ReleaseReading() {
+    m_indexView = CGmdIndexView();
+    m_mapping.Release();
+}
+
+CByteView CDictIndexFile::MappedBytes() const {
+    return CByteView(m_mapping.Bytes());
+}
+
+bool CDictIndexFile::ReadDictionary(uint8_t nMinVersion) {
+    ReleaseReading();
+    if (const int nErr = m_mapping.Map(GetFd()); nErr != 0) {
+        SetError(u"ReadDictFormatVersion error: " + SystemErrorText(nErr));
+        return false;
+    }
+    int32_t nPos = 0;
+    if (!ReadDictFormatVersion(nPos)) return Fail();
+    if (m_byFormatVersion < nMinVersion || m_byFormatVersion == kSourceTextFirstByte) {
+        SetError(kUnsupportedVersionText);
+        return Fail();
+    }
+    if (!ReadCompileDate(nPos) || !ReadHeader(nPos) || !ReadArticleAndWordCount(nPos)) {
+        return Fail();
+    }
+    if (!ReadIndexBlockPos(nPos)) {
+        SetError(u"ReadBlocksPos error");
+        return Fail();
+    }
+    if (!ReadKey(nPos)) {
+        SetError(u"ReadKey error");
+        return Fail();
+    }
+    m_indexView =
+        CGmdIndexView(MappedBytes(), static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_NODES]),
+                      static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_RELATIONS]),
+                      static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_TEXT]), m_arrTextKey);
+    return true;
+}
+
+// Nothing of a file that failed is used again: the mapping goes, the file
+// stays open as the library expects.
+bool CDictIndexFile::Fail() {
+    ReleaseReading();
+    return false;
+}
+
+bool CDictIndexFile::ReadDictFormatVersion(int32_t& nPos) {
+    CGmdCursor cursor(MappedBytes(), nPos);
+    uint8_t byVersion = 0;
+    if (!cursor.U8(byVersion) || byVersion == 0) {
+        SetError(u"ReadDictFormatVersion error");
+        return false;
+    }
+    m_byFormatVersion = byVersion;
+    nPos = static_cast<int32_t>(cursor.Pos());
+    return true;
+}
+
+bool CDictIndexFile::ReadCompileDate(int32_t& nPos) {
+    CGmdCursor cursor(MappedBytes(), nPos);
+    if (!cursor.U32(m_dwCompileDate)) {
+        SetError(u"ReadCompileDate error");
+        return false;
+    }
+    nPos = static_cast<int32_t>(cursor.Pos());
+    return true;
+}
+
+bool CDictIndexFile::ReadArticleAndWordCount(int32_t& nPos) {
+    CGmdCursor cursor(MappedBytes(), nPos);
+    int32_t nArticles = 0, nWords = 0;
+    if (!cursor.I32(nArticles) || !cursor.I32(nWords) || !SetArticleCount(nArticles) ||
+        !SetWordCount(nWords)) {
+        SetError(u"ReadArticleAndWordCount error");
+        return false;
+    }
+    nPos = static_cast<int32_t>(cursor.Pos());
+    return true;
+}
+
+// Besides being non-negative, the blocks must follow the key in their order
+// and lie inside the file: every later read relies on that.
+bool CDictIndexFile::ReadIndexBlockPos(int32_t& nPos) {
+    const CByteView bytes = MappedBytes();
+    CGmdCursor cursor(bytes, nPos);
+    std::array<int32_t, gmd::kBlockCount> arrPos{};
+    for (int32_t& nBlockPos : arrPos) {
+        if (!cursor.I32(nBlockPos) || nBlockPos < 0) {
+            SetError(u"ReadIndexBlockPos error");
+            return false;
+        }
+    }
+    int64_t nPrevious = cursor.Pos() + static_cast<int64_t>(gmd::kKeySize);
+    for (int32_t nBlockPos : arrPos) {
+        if (nBlockPos < nPrevious || static_cast<uint64_t>(nBlockPos) > bytes.Size()) {
+            SetError(u"ReadIndexBlockPos error");
+            return false;
+        }
+        nPrevious = nBlockPos;
+    }
+    m_arrBlockPos = arrPos;
+    nPos = static_cast<int32_t>(cursor.Pos());
+    return true;
+}
+
+bool CDictIndexFile::ReadKey(int32_t& nPos) {
+    CGmdCursor cursor(MappedBytes(), nPos);
+    std::array<uint16_t, gmd::kKeyCount> key{};
+    for (uint16_t& nUnit : key) {
+        if (!cursor.U16(nUnit) || nUnit == 0) {
+            SetError(u"ReadKey error");
+            return false;
+        }
+    }
+    m_arrTextKey = key;
+    nPos = static_cast<int32_t>(cursor.Pos());
+    return true;
+}

@@ -1,0 +1,58 @@
+// Reading side of CDictIndexFile: the header block (types, morphology
+// descriptors, name).
+#include "DictIndexFile.h"
+#include "GmdCursor.h"
+
+namespace {
+
+// Far more languages than any source names; a header claiming more is
+// damaged, and refusing it keeps a hostile file from filling memory.
+constexpr int kMaxMorphDescr = 64;
+
+bool InRange(uint8_t byValue, uint8_t byMin, uint8_t byMax) {
+    return byValue >= byMin && byValue <= byMax;
+}
+
+bool ReadHeaderFields(CGmdCursor& cursor, CDictCommon& dict) {
+    uint8_t byFileType = 0, byDictType = 0, byIndexArea = 0;
+    if (!cursor.U8(byFileType) || !InRange(byFileType, gmd::kFileTypeDict, gmd::kFileTypeParText) ||
+        !cursor.U8(byDictType) || !InRange(byDictType, gmd::kDictTypeMain, gmd::kDictTypeOther) ||
+        !cursor.U8(byIndexArea) || !InRange(byIndexArea, gmd::kIndexLeft, gmd::kIndexBoth)) {
+        return false;
+    }
+    dict.SetFileType(byFileType);
+    dict.SetDictType(byDictType);
+    dict.SetIndexArea(byIndexArea);
+    dict.RemoveAllMorphDescr();
+    for (int nDescr = 0;; ++nDescr) {
+        uint8_t byLength = 0;
+        if (!cursor.U8(byLength)) return false;
+        if (byLength == gmd::kMorphListEnd) break;
+        MorphDescr descr;
+        uint8_t bySide = 0;
+        if (nDescr == kMaxMorphDescr || !cursor.Units(byLength, descr.strName) ||
+            !cursor.U8(bySide) || !InRange(bySide, gmd::kSideLeft, gmd::kSideBoth)) {
+            return false;
+        }
+        descr.nSide = bySide;
+        descr.nLangId = MorphLangIdFromName(descr.strName);
+        dict.AddMorphDescr(descr);
+    }
+    uint16_t nNameLength = 0;
+    std::u16string name;
+    if (!cursor.U16(nNameLength) || !cursor.Units(nNameLength, name)) return false;
+    dict.SetName(name);
+    return true;
+}
+
+}  // namespace
+
+bool CDictIndexFile::ReadHeader(int32_t& nPos) {
+    CGmdCursor cursor(MappedBytes(), nPos);
+    if (!ReadHeaderFields(cursor, *this)) {
+        SetError(u"ReadHeader error");
+        return false;
+    }
+    nPos = static_cast<int32_t>(cursor.Pos());
+    return true;
+}

@@ -1,0 +1,45 @@
+// Reading side of CDictIndexFile: text pieces, records and the automaton.
+#include "ArticleText.h"
+#include "DictIndexFile.h"
+#include "core/CharTables.h"
+#include "core/StringTable.h"
+
+bool CDictIndexFile::GetText(int32_t nStart, int32_t nEnd, std::u16string& text) {
+    if (!m_indexView.GetText(nStart, nEnd, text)) {
+        SetError(u"GetText error");
+        return false;
+    }
+    return true;
+}
+
+bool CDictIndexFile::IsTextEqual(std::u16string_view query, int32_t nStart, int32_t nEnd,
+                                 bool& bEqual) {
+    bEqual = false;
+    std::u16string piece;
+    if (!GetText(nStart, nEnd, piece)) return false;
+    std::u16string plain;
+    bEqual = MakePlainText(piece, plain) && IsEqualNoCase(plain, query);
+    return true;
+}
+
+bool CDictIndexFile::ReadArticle(uint32_t nPos, CArticleRead& article) {
+    const auto read = m_indexView.ReadArticle(nPos);
+    if (!read) {
+        SetError(InternalError(u"CDictIndexFile::ReadArticle", u"Record outside the file"));
+        return false;
+    }
+    article = *read;
+    return true;
+}
+
+CFormLookup CDictIndexFile::LookupForm(std::u16string_view form) {
+    CFormLookup result = m_indexView.LookupForm(form);
+    if (result.status == CFormLookup::NOT_FINAL || result.status == CFormLookup::CORRUPT) {
+        const std::u16string detail =
+            result.status == CFormLookup::NOT_FINAL
+                ? FormatTextId(41328)
+                : InternalError(u"CDictIndexFile::LookupForm", u"Position outside the file");
+        SetError(FormatTextId(41327, {GetFileName()}) + u"\r\n" + detail);
+    }
+    return result;
+}
