@@ -1,0 +1,140 @@
+#include "library/DictLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include "LibraryFiles.h"
+#include "core/StringTable.h"
+#include "dictformat/DictIndexFile.h"
+
+namespace {
+
+struct DictLibraryTest : ::testing::Test {
+    CTempDir dir;
+    std::filesystem::path folder = dir.Path() / "Dictionaries";
+    CDictLibrary library;
+
+    DictLibraryTest() { std::filesystem::create_directory(folder); }
+    std::u16string FolderText() const { return U16(folder) + u"/"; }
+
+    std::vector<std::u16string> FileNames() const {
+        std::vector<std::u16string> names;
+        for (int i = 0; i < library.GetCount(); ++i) {
+            names.push_back(library.GetDictionary(i)->GetFileName());
+        }
+        return names;
+    }
+};
+
+TEST_F(DictLibraryTest, ListsDictionaryFilesSortedByTheirBytes) {
+    for (const char* name : {"b.gmd", "B.gmd", "a.gmd", "\xc3\xa9.gmd", "c.GMD"}) {
+        WriteBytes(folder / name, SmallGmd(u"x"));
+    }
+    WriteText(folder / "notes.txt", "not a dictionary");
+    std::filesystem::create_directory(folder / "dir.gmd");
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    EXPECT_EQ(FileNames(),
+              (std::vector<std::u16string>{u"B.gmd", u"a.gmd", u"b.gmd", u"c.GMD", u"\u00e9.gmd"}));
+    EXPECT_EQ(library.GetLoadMessages(), u"");
+    EXPECT_EQ(library.IndexOf(library.GetDictionary(2)), 2);
+    EXPECT_EQ(library.GetDictionary(5), nullptr);
+}
+
+TEST_F(DictLibraryTest, MissingFolderAndEmptyFolder) {
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    EXPECT_EQ(library.GetCount(), 0);
+    EXPECT_EQ(library.GetError(), u"");
+
+    const auto missing = dir.Path() / "none";
+    EXPECT_FALSE(library.ScanFolder(U16(missing)));
+    EXPECT_EQ(library.GetError(),
+              FormatTextId(41325, {U16(missing) + u"/"}) + u"\r\n" + FormatTextId(41011));
+}
+
+TEST_F(DictLibraryTest, ASourceTextNamedGmdIsListedInvalidWithThreeLines) {
+    WriteText(folder / "src.gmd", "$FILE_TYPE: DICT\r\n");
+    WriteBytes(folder / "ok.gmd", SmallGmd(u"ok"));
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    ASSERT_EQ(library.GetCount(), 2);
+    EXPECT_TRUE(library.GetDictionary(0)->IsValid());
+    EXPECT_FALSE(library.GetDictionary(1)->IsValid());
+    const std::u16string path = FolderText() + u"src.gmd";
+    EXPECT_EQ(library.GetLoadMessages(),
+              FormatTextId(41326, {path}) +
+                  u"\r\nFormat version of this dictionary is not supported\r\n" +
+                  FormatTextId(41013, {path}));
+}
+
+TEST_F(DictLibraryTest, AFileThatCannotBeOpenedIsLeftOut) {
+    WriteBytes(folder / "a.gmd", SmallGmd(u"a"));
+    std::filesystem::create_symlink(folder / "gone", folder / "broken.gmd");
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    EXPECT_EQ(FileNames(), (std::vector<std::u16string>{u"a.gmd"}));
+    const std::u16string path = FolderText() + u"broken.gmd";
+    const std::u16string& messages = library.GetLoadMessages();
+    EXPECT_EQ(messages.substr(0, FormatTextId(41326, {path}).size()), FormatTextId(41326, {path}));
+    EXPECT_TRUE(messages.ends_with(u"\r\n" + FormatTextId(41013, {path})));
+}
+
+TEST_F(DictLibraryTest, CategoriesFollowFileAndDictionaryType) {
+    WriteBytes(folder / "1.gmd", SmallGmd(u"main", 1, 1));
+    WriteBytes(folder / "2.gmd", SmallGmd(u"ref", 1, 2));
+    WriteBytes(folder / "3.gmd", SmallGmd(u"par", 2, 2));
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    EXPECT_EQ(CDictLibrary::GetCategory(*library.GetDictionary(0)), DICT_CATEGORY_MAIN);
+    EXPECT_EQ(CDictLibrary::GetCategory(*library.GetDictionary(1)), DICT_CATEGORY_REFERENCE);
+    EXPECT_EQ(CDictLibrary::GetCategory(*library.GetDictionary(2)), DICT_CATEGORY_PARALLEL);
+    EXPECT_EQ(CDictLibrary::GetCategoryName(DICT_CATEGORY_REFERENCE), u"Reference materials");
+}
+
+TEST_F(DictLibraryTest, DisplayNamesComeFromTheInformationFile) {
+    WriteBytes(folder / "de.gmd", SmallGmd(u"Header name"));
+    WriteText(folder / "de_info.txt",
+              "ignored before any section\r\n  <English>  \r\n\r\n  German dictionary \r\nmore\r\n"
+              "<Russian>\r\n\xd0\x9d\xd0\xb5\xd0\xbc\xd0\xb5\xd1\x86\xd0\xba\xd0\xb8\xd0\xb9\r\n");
+    WriteBytes(folder / "en.gmd", SmallGmd(u"Header only"));
+    WriteBytes(folder / "noname.gmd", SmallGmd(u""));
+    WriteText(folder / "noname_info.txt", "no sections at all\n");
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    const CDictIndexFile& de = *library.GetDictionary(0);
+    EXPECT_EQ(library.GetDisplayName(de, u"russian", u"English", u"English"),
+              u"\u041d\u0435\u043c\u0435\u0446\u043a\u0438\u0439");
+    EXPECT_EQ(library.GetDisplayName(de, u"French", u"ENGLISH", u"English"), u"German dictionary");
+    EXPECT_EQ(library.GetDisplayName(de, u"French", u"German", u"Russian"),
+              u"\u041d\u0435\u043c\u0435\u0446\u043a\u0438\u0439");
+    EXPECT_EQ(library.GetDisplayName(de, u"French", u"German", u"Spanish"), u"German dictionary");
+    EXPECT_EQ(library.GetDisplayName(*library.GetDictionary(1), u"English", u"", u""),
+              u"Header only");
+    EXPECT_EQ(library.GetDisplayName(*library.GetDictionary(2), u"English", u"", u""), u"noname");
+}
+
+TEST_F(DictLibraryTest, TheInformationFileIsOpenedThroughTheShell) {
+    WriteBytes(folder / "a.gmd", SmallGmd(u"a"));
+    std::u16string opened, warned;
+    library.SetShell({[&](std::u16string_view path) {
+                          opened = path;
+                          return true;
+                      },
+                      [&](std::u16string_view text, std::u16string_view caption) {
+                          warned = std::u16string(text) + u"|" + std::u16string(caption);
+                      }});
+    const std::u16string path = FolderText() + u"a.gmd";
+    EXPECT_FALSE(library.OpenDictInfoFile(path));
+    EXPECT_EQ(warned, u"Dictionary information file not found|Warning!");
+    EXPECT_EQ(opened, u"");
+    WriteText(folder / "a_info.txt", "<English>\nA\n");
+    EXPECT_TRUE(library.OpenDictInfoFile(path));
+    EXPECT_EQ(opened, FolderText() + u"a_info.txt");
+}
+
+TEST_F(DictLibraryTest, ClosingKeepsTheObjectsListedAndTheirNames) {
+    WriteBytes(folder / "a.gmd", SmallGmd(u"a"));
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    library.CloseAllFiles();
+    ASSERT_EQ(library.GetCount(), 1);
+    EXPECT_FALSE(library.GetDictionary(0)->IsOpen());
+    EXPECT_EQ(library.GetEntryInfos()[0].strFileName, u"a.gmd");
+    // The file can go now.
+    EXPECT_TRUE(std::filesystem::remove(folder / "a.gmd"));
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+// Dictionary folders for the library tests: small valid files, broken ones
+// and information files.
+#pragma once
+
+#include <string>
+
+#include "TempDir.h"
+#include "core/Utf8.h"
+#include "dictformat/GmdBuilder.h"
+
+inline std::vector<uint8_t> SmallGmd(std::u16string name, uint8_t nFileType = 1,
+                                     uint8_t nDictType = 1) {
+    TestGmd spec;
+    spec.name = std::move(name);
+    spec.nFileType = nFileType;
+    spec.nDictType = nDictType;
+    spec.text = u"cat - Katze\r\n";
+    spec.articles = {{0, 4, 6, 11, -1, 0x00430041}};
+    spec.forms = {{u"CAT", {{0, 0, 3, 0, 0x06}}}};
+    return BuildGmd(spec);
+}
+
+inline void WriteText(const std::filesystem::path& path, std::string_view utf8) {
+    WriteBytes(path, {utf8.begin(), utf8.end()});
+}
+
+inline std::u16string U16(const std::filesystem::path& path) {
+    return FromUtf8(path.string());
+}
