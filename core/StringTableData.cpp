@@ -74,6 +74,11 @@ constexpr StringTableEntry kCommonTexts[] = {
     {41344, u"File mapping error:\r\n%s\r\nPossibly, the file is empty"},
     {41345, u"Error mapping file:\r\n%s"},
     {41346, u"File is too large (2 GB or more)"},
+    // Separator settings that the parser could not work with.
+    {41350, u"The article parts separator must be 1 to %d characters long"},
+    {41351, u"The articles separator must be 1 to %d characters long"},
+    {41352, u"The article parts separator '%s' must not begin with a letter, a digit, '&' or '<'"},
+    {41353, u"The articles separator '%s' must not begin with a letter, a digit, '&' or '<'"},
     {61697, u"Failed to open document."},
 };
 

@@ -1,0 +1,240 @@
+// CArticleIndex: the per-article state machine over the tokens.
+#include "ArticleIndex.h"
+
+#include "SourceText.h"
+#include "core/CharTables.h"
+#include "core/StringTable.h"
+#include "dictformat/DictCommon.h"
+
+namespace {
+
+constexpr int kCaptionNotClosedText = 41308;
+constexpr int kCaptionTwiceText = 41314;
+constexpr int kCaptionOpenMissingText = 41315;
+constexpr int kCaptionExtraText = 41316;
+constexpr int kCommentTwiceText = 41317;
+constexpr int kCommentTagMissingText = 41318;
+constexpr int kNoIndexTwiceText = 41319;
+constexpr int kNoIndexTagMissingText = 41320;
+constexpr int kPartsSepTwiceText = 41321;
+constexpr int kWordTooLongText = 41337;
+
+}  // namespace
+
+struct CArticleIndex::ParseState {
+    bool bCaption = false;
+    bool bComment = false;
+    bool bNoIndex = false;
+    bool bIndexing = true;
+    bool bRight = false;
+    bool bFirstInPart = true;
+    bool bFirstWord = true;
+    bool bDone = false;  // "</h>" ends the scan
+    int32_t nPos = 0;
+    ArticleToken token;
+};
+
+void CArticleIndex::SetParseSettings(std::u16string_view strPartsSep,
+                                     std::u16string_view strLineEnd, int32_t nIndexArea) {
+    m_strPartsSep.assign(strPartsSep);
+    m_strLineEnd.assign(strLineEnd);
+    m_nIndexArea = nIndexArea;
+}
+
+void CArticleIndex::Reset() {
+    m_strText.clear();
+    m_entities = CEntityScanner(m_strText);
+    m_bCaption = false;
+    m_nLeftBeg = m_nLeftEnd = m_nRightBeg = m_nRightEnd = 0;
+    m_nGroupCaption = -1;
+    m_nSortKey = 0;
+    m_nTextBeg = 0;
+    ClearError();
+}
+
+void CArticleIndex::SetArticle(std::u16string_view strText, int32_t nBegin, int32_t nEnd) {
+    SetArticle(std::u16string(strText), nBegin, nEnd);
+}
+
+void CArticleIndex::SetArticle(std::u16string&& strText, int32_t nBegin, int32_t nEnd) {
+    // A swap keeps both buffers alive from article to article.
+    m_strText.swap(strText);
+    strText.clear();
+    m_entities = CEntityScanner(m_strText);
+    m_nTextBeg = nBegin;
+    m_nLeftBeg = nBegin;
+    m_nLeftEnd = -1;
+    m_nRightBeg = -1;
+    m_nRightEnd = nEnd;
+}
+
+void CArticleIndex::ReplaceText(std::u16string strText) {
+    m_strText = std::move(strText);
+    m_entities = CEntityScanner(m_strText);
+}
+
+bool CArticleIndex::Fail(int nTextId) {
+    SetError(FormatTextId(nTextId));
+    return false;
+}
+
+bool CArticleIndex::Fail(int nTextId, std::u16string_view strArg) {
+    SetError(FormatTextId(nTextId, {strArg}));
+    return false;
+}
+
+bool CArticleIndex::ParseArticle(ParseContext& ctx, CIndexWordSink* pSink) {
+    ClearError();
+    ParseState st;
+    st.bIndexing = m_nIndexArea != INDEX_AREA_RIGHT;
+    while (!st.bDone) {
+        // The left part is always scanned: its tags are checked even when
+        // only the right part is indexed.
+        const bool bCutWords = !st.bRight || st.bIndexing;
+        const int nType = NextToken(st.nPos, bCutWords, ctx.nLine, st.token);
+        if (nType == TOKEN_FAIL) return false;
+        if (nType == TOKEN_END) break;
+        if (!OnParseToken(st, ctx, pSink)) return false;
+    }
+    // Where several constructs are left open, the last test decides.
+    int nError = 0;
+    std::u16string_view strArg;
+    if (st.bCaption) nError = kCaptionNotClosedText;
+    if (st.bComment) {
+        nError = kCommentTagMissingText;
+        strArg = u"</i>";
+    }
+    if (st.bNoIndex) {
+        nError = kNoIndexTagMissingText;
+        strArg = u"</noindex>";
+    }
+    if (nError == kCaptionNotClosedText) return Fail(nError);
+    if (nError != 0) return Fail(nError, strArg);
+    if (pSink) pSink->EndOfPart(*this);
+    m_nGroupCaption = ctx.nCurGroup;
+    return true;
+}
+
+bool CArticleIndex::OnParseToken(ParseState& st, ParseContext& ctx, CIndexWordSink* pSink) {
+    switch (st.token.nType) {
+        case TOKEN_WORD:
+            return OnWord(st, ctx, pSink);
+        case TOKEN_PARTS_SEP:
+            return OnPartsSeparator(st, pSink);
+        case TOKEN_CAPTION_OPEN:
+            return OnCaptionOpen(st, ctx);
+        case TOKEN_CAPTION_CLOSE:
+            return OnCaptionClose(st);
+        default:
+            break;
+    }
+    // Comment and no-index tags mean nothing inside a caption.
+    if (st.bCaption) return true;
+    switch (st.token.nType) {
+        case TOKEN_COMMENT_OPEN:
+            if (st.bComment) return Fail(kCommentTwiceText, u"<i>");
+            st.bComment = true;
+            return true;
+        case TOKEN_COMMENT_CLOSE:
+            if (!st.bComment) return Fail(kCommentTagMissingText, u"<i>");
+            st.bComment = false;
+            return true;
+        case TOKEN_NOINDEX_OPEN:
+            if (st.bNoIndex) return Fail(kNoIndexTwiceText, u"<noindex>");
+            st.bNoIndex = true;
+            return true;
+        case TOKEN_NOINDEX_CLOSE:
+            if (!st.bNoIndex) return Fail(kNoIndexTagMissingText, u"<noindex>");
+            st.bNoIndex = false;
+            return true;
+        default:
+            return true;
+    }
+}
+
+bool CArticleIndex::OnWord(ParseState& st, ParseContext& ctx, CIndexWordSink* pSink) {
+    if (st.bCaption || st.bComment || st.bNoIndex || !st.bIndexing) return true;
+    const ArticleToken& token = st.token;
+    const int32_t nSpan = token.nEnd - token.nBegin;
+    if (nSpan > kMaxWordSpan) {
+        std::u16string strShown = token.strText;
+        if (token.bTruncated) strShown += u"...";
+        return Fail(kWordTooLongText, strShown);
+    }
+    IndexWord word;
+    word.strText = token.strText;
+    word.nWordNumber = ctx.nWordNumber;
+    word.nPosition = m_nTextBeg + token.nBegin;
+    word.nSpan = nSpan;
+    word.nArticle = ctx.nArticle;
+    word.nFlags = static_cast<uint8_t>((st.bRight ? WORD_FLAG_RIGHT_PART : 0) |
+                                       (st.bFirstInPart ? WORD_FLAG_FIRST_IN_PART : 0));
+    if (pSink && !pSink->AddIndexWord(*this, word)) return false;
+    if (st.bFirstWord) {
+        // Articles sort by the first two letters of their first index word.
+        const uint32_t u0 = ToUpperSymb(token.strText[0]);
+        const uint32_t u1 = token.strText.size() > 1 ? ToUpperSymb(token.strText[1]) : 0;
+        m_nSortKey = static_cast<int32_t>((u0 << 16) | u1);
+        st.bFirstWord = false;
+    }
+    st.bFirstInPart = false;
+    ++ctx.nWordNumber;
+    return true;
+}
+
+bool CArticleIndex::OnPartsSeparator(ParseState& st, CIndexWordSink* pSink) {
+    // Where several faults meet at one separator, the last test decides.
+    int nError = 0;
+    std::u16string_view strArg;
+    if (st.bRight) {
+        nError = kPartsSepTwiceText;
+        strArg = m_strPartsSep;
+    }
+    if (st.bComment) {
+        nError = kCommentTagMissingText;
+        strArg = u"</i>";
+    }
+    if (st.bNoIndex) {
+        nError = kNoIndexTagMissingText;
+        strArg = u"</noindex>";
+    }
+    if (nError != 0) return Fail(nError, strArg);
+    m_nLeftBeg = m_nTextBeg;
+    m_nLeftEnd = m_nTextBeg + st.token.nBegin;
+    m_nRightBeg = m_nTextBeg + st.token.nEnd;
+    if (pSink) pSink->EndOfPart(*this);
+    st.bFirstInPart = true;
+    st.bRight = true;
+    // A caption's right part is still scanned, or its "</h>" would be missed.
+    st.bIndexing = !(m_nIndexArea == INDEX_AREA_LEFT && !st.bCaption);
+    return true;
+}
+
+bool CArticleIndex::OnCaptionOpen(ParseState& st, ParseContext& ctx) {
+    if (st.bCaption) return Fail(kCaptionTwiceText);
+    st.bCaption = true;
+    m_bCaption = true;
+    ctx.nCurGroup = ctx.nArticle;
+    const ArticleToken& token = st.token;
+    if (!IsBlankText(std::u16string_view(m_strText).substr(0, token.nBegin))) {
+        return Fail(kCaptionExtraText);
+    }
+    m_nTextBeg += token.nEnd;
+    m_nLeftBeg = m_nTextBeg;
+    ReplaceText(m_strText.substr(token.nEnd));
+    st.nPos = 0;
+    return true;
+}
+
+bool CArticleIndex::OnCaptionClose(ParseState& st) {
+    if (!st.bCaption) return Fail(kCaptionOpenMissingText, u"<h>");
+    const ArticleToken& token = st.token;
+    if (!IsBlankText(std::u16string_view(m_strText).substr(token.nEnd))) {
+        return Fail(kCaptionExtraText);
+    }
+    m_nRightEnd = m_nTextBeg + token.nBegin;
+    ReplaceText(m_strText.substr(0, token.nBegin));
+    st.bCaption = false;
+    st.bDone = true;
+    return true;
+}

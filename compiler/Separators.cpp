@@ -1,0 +1,77 @@
+#include "Separators.h"
+
+#include "core/CharTables.h"
+#include "core/Escapes.h"
+#include "core/MyObject.h"
+#include "core/StringTable.h"
+
+namespace {
+
+constexpr int kPartsSepLengthText = 41350;
+constexpr int kArticlesSepLengthText = 41351;
+constexpr int kPartsSepStartText = 41352;
+constexpr int kArticlesSepStartText = 41353;
+constexpr int kSepTypeText = 40106;
+constexpr int kArticlesSepErrorText = 40107;
+constexpr int kPartsSepErrorText = 40108;
+
+std::optional<std::u16string> SeparatorFault(std::u16string_view strSep, size_t nMaxLength,
+                                             int nLengthText, int nStartText) {
+    if (strSep.empty() || strSep.size() > nMaxLength) {
+        return FormatTextId(nLengthText, {int64_t{static_cast<int64_t>(nMaxLength)}});
+    }
+    const char16_t c = strSep.front();
+    if (IsWordSymb(c) || c == u'&' || c == u'<') return FormatTextId(nStartText, {strSep});
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::u16string> PartsSeparatorFault(std::u16string_view strSep) {
+    return SeparatorFault(strSep, kMaxPartsSepLength, kPartsSepLengthText, kPartsSepStartText);
+}
+
+std::optional<std::u16string> ArticlesSeparatorFault(std::u16string_view strSep) {
+    return SeparatorFault(strSep, kMaxArticlesSepLength, kArticlesSepLengthText,
+                          kArticlesSepStartText);
+}
+
+bool CheckSeparatorSettings(const CSeparatorSettings& settings, std::u16string& strError) {
+    const int32_t nType = settings.nArticlesSepType;
+    if (nType < ARTICLES_SEP_LINE || nType > ARTICLES_SEP_OTHER) {
+        strError =
+            FormatTextId(kSepTypeText, {int64_t{ARTICLES_SEP_LINE}, int64_t{ARTICLES_SEP_OTHER}});
+        return false;
+    }
+    if (nType == ARTICLES_SEP_OTHER) {
+        if (auto fault = ArticlesSeparatorFault(settings.strArticlesSep)) {
+            strError = WrapMessage(FormatTextId(kArticlesSepErrorText), *fault);
+            return false;
+        }
+    }
+    if (auto fault = PartsSeparatorFault(settings.strPartsSep)) {
+        strError = WrapMessage(FormatTextId(kPartsSepErrorText), *fault);
+        return false;
+    }
+    return true;
+}
+
+bool DecodeSeparatorSettings(int32_t nType, std::u16string_view strTypedArticlesSep,
+                             std::u16string_view strTypedPartsSep, CSeparatorSettings& settings,
+                             std::u16string& strError) {
+    CSeparatorSettings decoded;
+    decoded.nArticlesSepType = nType;
+    // The other separator is decoded only when it is used: scripts pass every
+    // option, and a stale text must not stop a compile that ignores it.
+    if (nType == ARTICLES_SEP_OTHER && !ParseEscapes(strTypedArticlesSep, decoded.strArticlesSep)) {
+        strError = FormatTextId(kArticlesSepErrorText);
+        return false;
+    }
+    if (!ParseEscapes(strTypedPartsSep, decoded.strPartsSep)) {
+        strError = FormatTextId(kPartsSepErrorText);
+        return false;
+    }
+    if (!CheckSeparatorSettings(decoded, strError)) return false;
+    settings = std::move(decoded);
+    return true;
+}
