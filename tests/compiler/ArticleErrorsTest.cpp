@@ -15,6 +15,10 @@ struct ErrorCase {
     int32_t nIndexArea = INDEX_AREA_BOTH;
 };
 
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << c.pszName;
+}
+
 class ArticleErrorsTest : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(ArticleErrorsTest, ReportsTheFaultOnItsLine) {
@@ -104,7 +108,7 @@ const ErrorCase kErrorCases[] = {
      u"Value '&#-1;' in escape sequence does not represent a symbol code"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, ArticleErrorsTest, ::testing::ValuesIn(kErrorCases));
+INSTANTIATE_TEST_SUITE_P(Table, ArticleErrorsTest, ::testing::ValuesIn(kErrorCases), CaseNamer());
 
 TEST(ArticleErrors, LineOfTheFaultCountsFromTheArticlesFirstLine) {
     ParseInput in;

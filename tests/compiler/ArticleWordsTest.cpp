@@ -13,6 +13,10 @@ struct WordsCase {
     Words expected;
 };
 
+void PrintTo(const WordsCase& c, std::ostream* os) {
+    *os << c.pszName;
+}
+
 class ArticleWordsTest : public ::testing::TestWithParam<WordsCase> {};
 
 TEST_P(ArticleWordsTest, CutsTheIndexWords) {
@@ -56,7 +60,7 @@ const WordsCase kWordsCases[] = {
     {"comment across the separator is closed first", u"<i>a</i> ##:## b", {u"b"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, ArticleWordsTest, ::testing::ValuesIn(kWordsCases));
+INSTANTIATE_TEST_SUITE_P(Table, ArticleWordsTest, ::testing::ValuesIn(kWordsCases), CaseNamer());
 
 TEST(ArticleWords, SpanRunsFromFirstToLastUnit) {
     struct {

@@ -16,6 +16,10 @@ struct CheckCase {
     int32_t nArticles = 0;    // when it passes
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.pszName;
+}
+
 class CheckPassTest : public ::testing::TestWithParam<CheckCase> {
 protected:
     CTempDir m_dir;
@@ -80,7 +84,7 @@ const CheckCase kCheckCases[] = {
     {"fault in the last article", kHeader + u"a\r\n\r\nb\r\n\r\nc <", At(8, u"Open tag found")},
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, CheckPassTest, ::testing::ValuesIn(kCheckCases));
+INSTANTIATE_TEST_SUITE_P(Table, CheckPassTest, ::testing::ValuesIn(kCheckCases), CaseNamer());
 
 TEST(CheckPass, DecodingFaultAfterTheHeader) {
     CTempDir dir;

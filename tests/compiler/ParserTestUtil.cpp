@@ -45,6 +45,17 @@ std::vector<std::u16string> WordTexts(const ParseOutcome& outcome) {
     return texts;
 }
 
+std::string CaseName(const char* pszName) {
+    std::string name;
+    for (const char* p = pszName; *p != '\0'; ++p) {
+        const char c = *p;
+        const bool bAlnum =
+            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        name.push_back(bAlnum ? c : '_');
+    }
+    return name;
+}
+
 CTempDir::CTempDir() {
     static std::atomic<int> s_nCounter{0};
     std::random_device rd;

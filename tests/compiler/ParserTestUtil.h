@@ -61,6 +61,17 @@ inline ParseOutcome ParseOne(std::u16string_view strText, int32_t nIndexArea = 3
 
 std::vector<std::u16string> WordTexts(const ParseOutcome& outcome);
 
+// A test name from a case's description: letters and digits, the rest "_".
+std::string CaseName(const char* pszName);
+
+// For INSTANTIATE_TEST_SUITE_P over cases that carry pszName.
+struct CaseNamer {
+    template <class TParamInfo>
+    std::string operator()(const TParamInfo& info) const {
+        return CaseName(info.param.pszName) + "_" + std::to_string(info.index);
+    }
+};
+
 // A folder under the system's temporary folder, removed with its files.
 class CTempDir {
 public:

@@ -101,6 +101,10 @@ struct HeaderErrorCase {
     int32_t nLine;
 };
 
+void PrintTo(const HeaderErrorCase& c, std::ostream* os) {
+    *os << c.pszName;
+}
+
 class SourceHeaderErrorTest : public SourceHeaderTest,
                               public ::testing::WithParamInterface<HeaderErrorCase> {};
 
@@ -135,7 +139,8 @@ const HeaderErrorCase kHeaderErrors[] = {
      u"Error recording language for morphological analysis 'English(X)'", 1},
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, SourceHeaderErrorTest, ::testing::ValuesIn(kHeaderErrors));
+INSTANTIATE_TEST_SUITE_P(Table, SourceHeaderErrorTest, ::testing::ValuesIn(kHeaderErrors),
+                         CaseNamer());
 
 TEST_F(SourceHeaderTest, ValueOf255IsAccepted) {
     ASSERT_TRUE(Read(u"$NAME: " + std::u16string(255, u'n') + u"   "));
