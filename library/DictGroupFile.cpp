@@ -1,5 +1,9 @@
 #include "DictGroupFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <iterator>
@@ -93,6 +97,29 @@ void PutName(std::vector<uint8_t>& out, const std::u16string& name) {
         PutU16(out, unit);
 }
 
+// Only a regular file is read: a FIFO or a device put in its place must not
+// stall the start of the program.
+CFilePtr OpenRegularFile(const std::filesystem::path& path, int& nErrno) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        nErrno = errno;
+        return nullptr;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        nErrno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    CFilePtr file(::fdopen(fd, "rb"));
+    if (!file) {
+        nErrno = errno;
+        ::close(fd);
+    }
+    return file;
+}
+
 std::u16string ProcessingError(const std::filesystem::path& path) {
     return FormatTextId(41326, {FromUtf8(path.string())});
 }
@@ -109,10 +136,10 @@ void CDictGroupFile::Empty() {
 
 bool CDictGroupFile::ReadGroupFile(const std::filesystem::path& path) {
     Empty();
-    errno = 0;
-    CFilePtr file(std::fopen(path.c_str(), "rb"));
+    int nErrno = 0;
+    CFilePtr file = OpenRegularFile(path, nErrno);
     if (!file) {
-        SetError(ProcessingError(path) + u"\r\n" + FileErrorText(errno));
+        SetError(ProcessingError(path) + u"\r\n" + FileErrorText(nErrno));
         return false;
     }
     CGroupReader reader(file.get());

@@ -1,6 +1,7 @@
 #include "library/DictGroupFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempDir.h"
 #include "core/StringTable.h"
@@ -81,6 +82,18 @@ TEST(DictGroupFile, MissingFileNamesThePathAndTheSystemError) {
         FormatTextId(41326, {FromUtf8(path.string())}) + u"\r\n" + FormatTextId(61697) + u"\r\n";
     EXPECT_EQ(data.GetError().substr(0, prefix.size()), prefix);
     EXPECT_GT(data.GetError().size(), prefix.size());
+}
+
+TEST(DictGroupFile, OnlyARegularFileIsRead) {
+    CTempDir dir;
+    const auto path = dir.Path() / "DictGroup.bin";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    CDictGroupFile data;
+    EXPECT_FALSE(data.ReadGroupFile(path));  // and does not wait for a writer
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(data.ReadGroupFile(path));
+    EXPECT_TRUE(data.GetError().starts_with(FormatTextId(41326, {FromUtf8(path.string())})));
 }
 
 TEST(DictGroupFile, EveryTruncationBeforeTheMarkerIsAShortRead) {
