@@ -37,14 +37,19 @@ std::u16string ScratchPath(std::string_view name) {
 
 std::u16string WriteScratchFile(std::string_view name, FuzzBytes bytes) {
     const std::string path = (FuzzScratchDir() / std::string(name)).string();
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // Overwritten in place and cut to size rather than truncated first, so
+    // the file system keeps its pages from one input to the next.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) FuzzFail("cannot create a scratch file", FromUtf8(path));
     size_t nDone = 0;
     while (nDone < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + nDone, bytes.size() - nDone);
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + nDone, bytes.size() - nDone, static_cast<off_t>(nDone));
         if (n <= 0) FuzzFail("cannot write a scratch file", FromUtf8(path));
         nDone += static_cast<size_t>(n);
     }
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        FuzzFail("cannot cut a scratch file", FromUtf8(path));
     ::close(fd);
     return FromUtf8(path);
 }

@@ -1,0 +1,125 @@
+// Any bytes as a compiled dictionary: ReadDictionary either refuses the file
+// with a message or accepts it, and then every walk of the automaton, every
+// article record an occurrence names and every text piece either reads or
+// reports the file corrupt; nothing reads outside the file, loops or
+// allocates by a count taken from the file.
+//
+// A .gmd file always carries a node table of 65,535 roots (262 KB), mostly
+// zeros. So that seeds stay small and mutations land on the meaningful
+// bytes, an input that starts with "GMDZ" is expanded first: the byte 0xFE
+// followed by a 24-bit little-endian count c stands for c zero bytes (c = 0
+// for a literal 0xFE). fuzz/pack_gmd.py packs real files this way.
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "core/CharTables.h"
+#include "dictformat/DictIndexFile.h"
+
+namespace {
+
+constexpr size_t kMaxExpanded = 1u << 20;
+constexpr size_t kMaxForms = 64;
+constexpr size_t kMaxOccurrences = 4096;
+constexpr int32_t kMaxPiece = 4096;
+
+// Into one buffer kept for the whole run: fresh 262 KB buffers for every
+// input would cost more in page faults than the reading under test.
+const std::vector<uint8_t>& Expand(FuzzBytes in) {
+    static std::vector<uint8_t> out;
+    out.clear();
+    if (in.size() < 4 || std::memcmp(in.data(), "GMDZ", 4) != 0) {
+        out.assign(in.begin(), in.end());
+        return out;
+    }
+    for (size_t i = 4; i < in.size() && out.size() < kMaxExpanded; ++i) {
+        if (in[i] != 0xFE || i + 3 >= in.size()) {
+            out.push_back(in[i]);
+            continue;
+        }
+        const size_t nZeros = in[i + 1] | (in[i + 2] << 8) | (in[i + 3] << 16);
+        i += 3;
+        if (nZeros == 0) {
+            out.push_back(0xFE);
+        } else {
+            out.resize(std::min(out.size() + nZeros, kMaxExpanded), 0);
+        }
+    }
+    return out;
+}
+
+// Index words of the first part of the text block, upper-cased as the
+// search would look them up, and a few fixed ones.
+std::vector<std::u16string> FormsToTry(CDictIndexFile& dict) {
+    std::vector<std::u16string> forms = {u"A", u"WORD", u"ZOO", u"ДОМ", u"STRASSE", u"1"};
+    std::u16string text;
+    const uint64_t nLength = dict.GetIndexView().GetTextLength();
+    if (!dict.GetText(0, static_cast<int32_t>(std::min<uint64_t>(nLength, kMaxPiece)), text))
+        return forms;
+    std::u16string word;
+    for (char16_t c : text) {
+        if (IsWordSymb(c)) {
+            word += c;
+            continue;
+        }
+        if (!word.empty() && forms.size() < kMaxForms) {
+            ToUpperString(word);
+            forms.push_back(word);
+        }
+        word.clear();
+    }
+    return forms;
+}
+
+void ReadPiece(CDictIndexFile& dict, int32_t nStart, int32_t nEnd, std::u16string_view query) {
+    if (nStart < 0 || nEnd < nStart || nEnd - nStart > kMaxPiece) return;
+    std::u16string piece;
+    if (dict.GetText(nStart, nEnd, piece)) FUZZ_CHECK(piece.size() == size_t(nEnd - nStart));
+    bool bEqual = false;
+    (void)dict.IsTextEqual(query, nStart, nEnd, bEqual);
+}
+
+void Walk(CDictIndexFile& dict) {
+    size_t nSeen = 0;
+    for (const std::u16string& form : FormsToTry(dict)) {
+        const CFormLookup found = dict.LookupForm(form);
+        if (found.status == CFormLookup::NOT_FINAL || found.status == CFormLookup::CORRUPT)
+            FUZZ_CHECK(!dict.GetError().empty(), form);
+        if (found.status != CFormLookup::FOUND) continue;
+        for (uint32_t i = 0; i < found.occurrences.size() && nSeen < kMaxOccurrences;
+             ++i, ++nSeen) {
+            const gmd::OccurrenceRecord occ = found.occurrences[i];
+            ReadPiece(dict, static_cast<int32_t>(occ.dwPosition),
+                      static_cast<int32_t>(occ.dwPosition + occ.bySpan), form);
+            CArticleRead article;
+            if (!dict.ReadArticle(occ.dwArticlePos, article)) continue;
+            const gmd::ArticleRecord& r = article.record;
+            ReadPiece(dict, r.nLeftBeg, r.nLeftEnd, form);
+            ReadPiece(dict, r.nRightBeg, r.nRightEnd, form);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::vector<uint8_t>& bytes = Expand(FuzzBytes(data, size));
+    const std::u16string path = WriteScratchFile("dict.gmd", bytes);
+    CDictIndexFile dict;
+    if (!dict.Open(path, CMyFile::MODE_READ | CMyFile::SHARE_DENY_WRITE)) return 0;
+    if (!dict.ReadDictionary(2)) {
+        FUZZ_CHECK(!dict.GetError().empty());
+        return 0;
+    }
+    FUZZ_CHECK(dict.GetArticleCount() >= 0 && dict.GetWordCount() >= 0);
+    for (int i = 0; i < gmd::kKeyCount; ++i)
+        FUZZ_CHECK(dict.GetTextKey(i) != 0);
+    for (int i = 0; i < dict.GetMorphDescrCount(); ++i) {
+        const auto descr = dict.GetMorphDescr(i);
+        FUZZ_CHECK(!descr.strName.empty());
+    }
+    Walk(dict);
+    return 0;
+}
