@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/MyObject.h"
+#include "dictformat/DictCommon.h"
 #include "library/DictResults.h"
 
 // Reads a piece of the dictionary's text, positions in code units, end
@@ -15,7 +16,6 @@ using ArticleTextReader =
     std::function<bool(int nStart, int nEnd, std::u16string& strText, std::u16string& strError)>;
 
 enum ResultLayout { LAYOUT_STANDARD = 0, LAYOUT_SEPARATED = 1, LAYOUT_TABLE = 2 };
-enum DictFileType { FILE_TYPE_DICT = 1, FILE_TYPE_PARTEXT = 2 };
 
 struct CViewSettings {
     int m_nLayout = LAYOUT_STANDARD;
