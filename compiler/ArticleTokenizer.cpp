@@ -32,6 +32,8 @@ bool IsBreakTag(std::u16string_view strTag) {
 }
 
 constexpr int kOpenTagText = 41322;
+// Below the first ideographic range (Thai) nothing is an ideograph.
+constexpr char16_t kFirstIdeogram = 0x0E01;
 
 }  // namespace
 
@@ -145,7 +147,7 @@ int CArticleIndex::NextToken(int32_t& nPos, bool bCutWords, int32_t& nLine, Arti
                     token.bTruncated = true;
                 }
                 // An ideograph closes the word that includes it.
-                if (IsIdeogramSymb(value)) return word(i + 1);
+                if (value >= kFirstIdeogram && IsIdeogramSymb(value)) return word(i + 1);
             } else if (u0 == u'<') {
                 size_t nTagEnd = 0;
                 const int nTag = ReadTag(i, nTagEnd);

@@ -3,11 +3,10 @@
 
 namespace {
 
-bool EndsWith(const std::u16string& text, std::u16string_view tail) {
-    // The last unit first: almost every call ends there.
+// Called for every unit read: the caller has compared the last unit.
+inline bool EndsWith(const std::u16string& text, std::u16string_view tail) {
     const size_t n = tail.size();
-    return n != 0 && text.size() >= n && text.back() == tail.back() &&
-           std::u16string_view(text).substr(text.size() - n) == tail;
+    return text.size() >= n && std::u16string_view(text).substr(text.size() - n) == tail;
 }
 
 }  // namespace
@@ -21,12 +20,17 @@ bool CDictSource::ReadNextArticle(std::u16string& strText, int32_t& nBegin, int3
     if (m_pos.nBytePos >= nTextEnd || !SetMapPos(m_pos.nBytePos, 0)) return false;
     const std::u16string_view lineEnd = GetLineEndString();
     const std::u16string strSep = GetArticlesSeparator();
+    if (strSep.empty()) return false;  // the separator settings were not checked
+    const char16_t cLineEndLast = lineEnd.back();
+    const char16_t cSepLast = strSep.back();
     int32_t nTextBeg = 0;   // character position of the text's first unit
     int32_t nTextLine = 0;  // and its line
+    SourcePos pos = m_pos;  // kept in registers while units are read
 
     auto finish = [&](size_t nDrop) {
+        m_pos = pos;
         strText.resize(strText.size() - nDrop);
-        nEnd = m_pos.nCharPos - static_cast<int32_t>(nDrop);
+        nEnd = pos.nCharPos - static_cast<int32_t>(nDrop);
         nBegin = nTextBeg;
         nFirstLine = nTextLine;
         return true;
@@ -38,31 +42,33 @@ bool CDictSource::ReadNextArticle(std::u16string& strText, int32_t& nBegin, int3
             const int nBytes = ReadMapSymb(c);
             if (nBytes == 0) {
                 // The text ended before the byte count said it would.
+                m_pos = pos;
                 if (strText.empty()) return false;
                 return finish(EndsWith(strText, lineEnd) ? lineEnd.size() : 0);
             }
-            m_pos.nBytePos += nBytes;
-            ++m_pos.nCharPos;
+            pos.nBytePos += nBytes;
+            ++pos.nCharPos;
             if (strText.empty()) {
                 // Taken at the first unit, so that an article that starts
                 // with a bare CR in a CR LF file starts at that CR.
-                nTextBeg = m_pos.nCharPos - 1;
-                nTextLine = m_pos.nLine;
+                nTextBeg = pos.nCharPos - 1;
+                nTextLine = pos.nLine;
             }
             strText.push_back(c);
-            if (EndsWith(strText, lineEnd)) {
-                ++m_pos.nLine;
+            if (c == cLineEndLast && EndsWith(strText, lineEnd)) {
+                ++pos.nLine;
                 if (strText.size() == lineEnd.size()) {
                     strText.clear();  // empty lines before an article
                     continue;
                 }
             }
-            if (EndsWith(strText, strSep)) return finish(strSep.size());
-            if (m_pos.nBytePos >= nTextEnd) {
+            if (c == cSepLast && EndsWith(strText, strSep)) return finish(strSep.size());
+            if (pos.nBytePos >= nTextEnd) {
                 return finish(EndsWith(strText, lineEnd) ? lineEnd.size() : 0);
             }
         }
     } catch (const CMyObjectThrow& e) {
+        m_pos = pos;
         SetError(e.GetError());
         return false;
     }

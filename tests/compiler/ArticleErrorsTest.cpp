@@ -53,6 +53,7 @@ const ErrorCase kErrorCases[] = {
     {"< in a comment", u"<i>a < b</i>", kOpenTag},
     {"> alone is text", u"a > b", u""},
     {"reference instead of <", u"a &#60; b", u""},
+    {"line end inside a reference", u"&#\r\n65; <", kOpenTag, 2},
     // 41321
     {"second separator", u"word ##:## translation ##:## more", kTwoSeparators},
     {"second separator on line 2", u"a ##:## b\r\n##:## c", kTwoSeparators, 2},

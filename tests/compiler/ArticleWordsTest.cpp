@@ -217,6 +217,18 @@ TEST(ArticleWords, CheckModeCountsWithoutASink) {
     EXPECT_EQ(ctx.nWordNumber, 13);
 }
 
+TEST(ArticleWords, TheSemicolonOfAReferenceStartsNoSeparator) {
+    ParseInput in;
+    in.strText = u"caf&eacute;;b";
+    in.strPartsSep = u";;";
+    ParseOutcome out = ParseOne(in);
+    ASSERT_TRUE(out.bOk);
+    EXPECT_EQ(WordTexts(out), (Words{u"caf\u00E9", u"b"}));
+    EXPECT_EQ(out.record.nLeftEnd, -1);
+    in.strText = u"caf&eacute;;;b";
+    EXPECT_EQ(ParseOne(in).record.nLeftEnd, 11);
+}
+
 TEST(ArticleWords, LineEndsOfOtherConventions) {
     ParseInput in;
     in.strText = u"a\nb\n<i>";

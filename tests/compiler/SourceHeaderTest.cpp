@@ -158,6 +158,15 @@ TEST_F(SourceHeaderTest, EveryEncoding) {
     }
 }
 
+TEST_F(SourceHeaderTest, OddLengthUcs2KeepsItsLastHeaderLine) {
+    m_source.Close();
+    std::string bytes = EncodeText(u"$INDEX: LEFT\r\n$NAME: last", TextEncoding::Ucs2Be);
+    bytes.push_back('\0');
+    ASSERT_TRUE(m_source.OpenUnicode(m_dir.Write("odd.txt", bytes)));
+    ASSERT_TRUE(m_source.ReadHeader()) << Error();
+    EXPECT_EQ(m_source.GetName(), u"last");
+}
+
 TEST_F(SourceHeaderTest, DecodingFaultNamesItsLine) {
     m_source.Close();
     const std::u16string strPath =
