@@ -32,11 +32,21 @@ public:
     std::vector<CPendingArticle>& Articles() { return m_aArticles; }
 
 private:
-    // A dictionary's phrases come in source order, so an article's phrases
-    // usually follow one another; the map serves the rest.
+    // Phrases come in source order and so do the article records, so a new
+    // article normally lies after every earlier one; the map is only built
+    // for an index that breaks that order.
     CPendingArticle& Find(uint32_t nArticle) {
         if (!m_aArticles.empty() && m_aArticles.back().nArticle == nArticle)
             return m_aArticles.back();
+        if (!m_bMapped && (m_aArticles.empty() || m_aArticles.back().nArticle < nArticle)) {
+            m_aArticles.push_back({nArticle, 7, {}});
+            return m_aArticles.back();
+        }
+        if (!m_bMapped) {
+            for (size_t i = 0; i < m_aArticles.size(); ++i)
+                m_index.emplace(m_aArticles[i].nArticle, i);
+            m_bMapped = true;
+        }
         auto [it, bNew] = m_index.try_emplace(nArticle, m_aArticles.size());
         if (bNew) m_aArticles.push_back({nArticle, 7, {}});
         return m_aArticles[it->second];
@@ -44,6 +54,7 @@ private:
 
     std::vector<CPendingArticle> m_aArticles;
     std::unordered_map<uint32_t, size_t> m_index;
+    bool m_bMapped = false;
 };
 
 int PhraseClass(const CPhrase& phrase) {

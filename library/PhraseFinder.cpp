@@ -39,13 +39,18 @@ bool CPhraseFinder::DecodeWord(size_t k, std::vector<COccurrence>& aOut) {
     aOut.clear();
     aOut.reserve(static_cast<size_t>(m_aWords[k].nTotal));
     for (const CFormList& form : m_aWords[k].aLists) {
+        const size_t nFormStart = aOut.size();
         for (uint32_t i = 0; i < form.list.size(); ++i) {
             if (Cancelled()) return false;
             const COccurrence occ = form.list[i];
             if (Accepts(k, form.nSide, occ)) aOut.push_back(occ);
         }
+        // Each list comes in source order; a damaged one is sorted here.
+        const auto formBegin = aOut.begin() + static_cast<std::ptrdiff_t>(nFormStart);
+        if (!std::is_sorted(formBegin, aOut.end(), ByWord))
+            std::stable_sort(formBegin, aOut.end(), ByWord);
+        std::inplace_merge(aOut.begin(), formBegin, aOut.end(), ByWord);
     }
-    std::stable_sort(aOut.begin(), aOut.end(), ByWord);
     KeepLastOfEqual(aOut);
     return true;
 }
