@@ -9,6 +9,7 @@
 // bytes, an input that starts with "GMDZ" is expanded first: the byte 0xFE
 // followed by a 24-bit little-endian count c stands for c zero bytes (c = 0
 // for a literal 0xFE). fuzz/pack_gmd.py packs real files this way.
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -17,6 +18,9 @@
 #include "FuzzSupport.h"
 #include "core/CharTables.h"
 #include "dictformat/DictIndexFile.h"
+#include "library/DictGroupList.h"
+#include "library/DictLibrary.h"
+#include "library/DictSearch.h"
 
 namespace {
 
@@ -102,11 +106,53 @@ void Walk(CDictIndexFile& dict) {
     }
 }
 
+// Lemmas that exist for no real language but make the search walk lemma
+// forms and test the matched text: the word without its last letter.
+CLemmaProvider FakeLemmas() {
+    CLemmaProvider provider;
+    provider.isLanguageEnabled = [](int nLangId) { return nLangId != 0; };
+    provider.lemmas = [](std::u16string_view word, int, std::vector<std::u16string>& lemmas) {
+        lemmas.emplace_back(word.substr(0, word.size() - 1));
+    };
+    return provider;
+}
+
+// The same file through the library and the search engine, as the shell
+// would: single words and pairs of them, with sort mode and area varying.
+void Search(const std::vector<std::u16string>& forms, uint32_t nSalt) {
+    CDictLibrary library;
+    FUZZ_CHECK(library.ScanFolder(ScratchPath("lib")));
+    if (library.GetCount() != 1) return;
+    CDictGroupList groups(library, FuzzScratchDir() / "DictGroup.none");
+    CDictSearch search(FakeLemmas(), groups);
+    std::atomic<bool> bCancel{false};
+    for (size_t i = 0; i < forms.size() && i < 12; ++i) {
+        std::u16string query = forms[i];
+        if ((nSalt >> i) & 1 && i + 1 < forms.size()) query += u" " + forms[i + 1];
+        const int nSort = static_cast<int>((nSalt + i) % 3);
+        const int nArea = static_cast<int>((nSalt / 3 + i) % 3);
+        if (!search.SearchText(query, nSort, nArea, bCancel)) {
+            // A group without an enabled dictionary fails without a message.
+            if (library.GetDictionary(0)->IsValid()) FUZZ_CHECK(!search.GetError().empty(), query);
+            continue;
+        }
+        for (int nPos = 0; nPos < search.GetPositionCount(); ++nPos) {
+            const CDictResults* pResults = search.GetResults(nPos);
+            FUZZ_CHECK(pResults != nullptr);
+            for (int n = 0; n < pResults->GetTotal(); ++n) {
+                const CSearchResult* p = pResults->GetResultAt(n);
+                FUZZ_CHECK(p != nullptr && p->m_nClass >= 0 && p->m_nClass <= 7);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t>& bytes = Expand(FuzzBytes(data, size));
-    const std::u16string path = WriteScratchFile("dict.gmd", bytes);
+    std::filesystem::create_directories(FuzzScratchDir() / "lib");
+    const std::u16string path = WriteScratchFile("lib/dict.gmd", bytes);
     CDictIndexFile dict;
     if (!dict.Open(path, CMyFile::MODE_READ | CMyFile::SHARE_DENY_WRITE)) return 0;
     if (!dict.ReadDictionary(2)) {
@@ -121,5 +167,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(!descr.strName.empty());
     }
     Walk(dict);
+    uint32_t nSalt = 0;
+    for (size_t i = 0; i < size && i < 64; ++i)
+        nSalt = nSalt * 131 + data[size - 1 - i];
+    Search(FormsToTry(dict), nSalt);
     return 0;
 }
