@@ -42,7 +42,7 @@ $(FUZZ_DIR)/CMakeCache.txt:
 	  -DGLOSS_FUZZ=ON -DGLOSS_BUILD_TESTS=OFF -DGLOSS_BUILD_BENCH=OFF
 
 fuzz-build: deps $(FUZZ_DIR)/CMakeCache.txt
-	cmake --build $(FUZZ_DIR) -j$(JOBS)
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzz_all
 
 fuzz: fuzz-build
 	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
