@@ -72,12 +72,13 @@ struct ArticleRecord {
 
 // One accepted index word.
 struct IndexWord {
-    std::u16string_view strText;  // as ArticleToken::strText; not upper-cased
-    int32_t nWordNumber = 0;      // running number in the whole source, from 0
-    int32_t nPosition = 0;        // of the first unit, from the start of the source text
-    int32_t nSpan = 0;            // 1 .. kMaxWordSpan
-    int32_t nArticle = 0;         // index of the article that holds it
-    uint8_t nFlags = 0;           // WORD_FLAG_RIGHT_PART, WORD_FLAG_FIRST_IN_PART
+    std::u16string_view
+        strText;              // as ArticleToken::strText; not upper-cased; valid during the call
+    int32_t nWordNumber = 0;  // running number in the whole source, from 0
+    int32_t nPosition = 0;    // of the first unit, from the start of the source text
+    int32_t nSpan = 0;        // 1 .. kMaxWordSpan
+    int32_t nArticle = 0;     // index of the article that holds it
+    uint8_t nFlags = 0;       // WORD_FLAG_RIGHT_PART, WORD_FLAG_FIRST_IN_PART
 };
 
 class CArticleIndex;
