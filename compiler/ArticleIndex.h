@@ -72,8 +72,8 @@ struct ArticleRecord {
 
 // One accepted index word.
 struct IndexWord {
-    std::u16string_view
-        strText;              // as ArticleToken::strText; not upper-cased; valid during the call
+    // As ArticleToken::strText, not upper-cased; valid only during the call.
+    std::u16string_view strText;
     int32_t nWordNumber = 0;  // running number in the whole source, from 0
     int32_t nPosition = 0;    // of the first unit, from the start of the source text
     int32_t nSpan = 0;        // 1 .. kMaxWordSpan
