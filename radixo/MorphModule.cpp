@@ -1,0 +1,104 @@
+#include "MorphModule.h"
+
+#include <algorithm>
+
+#include "LetterCase.h"
+#include "core/LemmatizerApi.h"
+
+std::unique_ptr<CMorphModule> CreateRussianModule();
+std::unique_ptr<CMorphModule> CreateEnglishModule();
+std::unique_ptr<CMorphModule> CreateGermanModule();
+
+namespace {
+
+// Longer input is no word of any of our languages; it is answered at once.
+constexpr size_t kMaxAnalysedWord = 100;
+
+}  // namespace
+
+void AddLemma(std::vector<std::u16string>& lemmas, std::u16string text) {
+    if (!text.empty() && std::find(lemmas.begin(), lemmas.end(), text) == lemmas.end())
+        lemmas.push_back(std::move(text));
+}
+
+void DropWordUnlessAlone(std::vector<std::u16string>& lemmas, std::u16string_view lower,
+                         bool bFoldYo) {
+    const auto key = [bFoldYo](std::u16string_view text) {
+        return bFoldYo ? FoldYo(ToLowerText(text)) : ToLowerText(text);
+    };
+    const std::u16string word = key(lower);
+    const auto isWord = [&](const std::u16string& lemma) { return key(lemma) == word; };
+    if (std::any_of(lemmas.begin(), lemmas.end(), [&](const auto& l) { return !isWord(l); }))
+        std::erase_if(lemmas, isWord);
+}
+
+std::unique_ptr<CMorphModule> CMorphModule::Create(int nLang) {
+    switch (nLang) {
+        case 1:
+            return CreateRussianModule();
+        case 2:
+            return CreateEnglishModule();
+        case 3:
+            return CreateGermanModule();
+        default:
+            return nullptr;
+    }
+}
+
+CMorphModule::CMorphModule(int nLang, CodePage codePage, bool bFoldYo)
+    : m_nLang(nLang), m_codePage(codePage), m_bFoldYo(bFoldYo) {}
+
+bool CMorphModule::Load(const std::string& dataFolder) {
+    m_cache.Clear();
+    CModuleConfig config;
+    if (!config.Load(dataFolder)) return false;
+    if (config.Get("language") != std::to_string(m_nLang)) return false;
+    const auto aff = config.GetPath("aff");
+    const auto dic = config.GetPath("dic");
+    if (!aff || !dic || !m_dict.Open(*aff, *dic)) return false;
+    if (const auto forms = config.GetPath("forms")) {
+        if (!m_forms.Load(*forms, m_bFoldYo)) return false;
+    }
+    return LoadExtra(config);
+}
+
+bool CMorphModule::LoadExtra(const CModuleConfig&) {
+    return true;
+}
+
+const std::vector<std::string>& CMorphModule::Lemmas(const std::string& word) {
+    if (const auto* pCached = m_cache.Find(word)) return *pCached;
+    std::vector<std::u16string> lemmas;
+    if (!word.empty() && word.size() <= kMaxAnalysedWord && m_dict.IsOpen())
+        lemmas = Analyse(ToLowerText(MultiByteToWide(word, m_codePage)));
+    return m_cache.Insert(word, Encode(lemmas));
+}
+
+std::vector<std::string> CMorphModule::Encode(const std::vector<std::u16string>& lemmas) const {
+    std::vector<std::string> result;
+    for (const std::u16string& lemma : lemmas) {
+        std::string bytes = WideToMultiByte(lemma, m_codePage);
+        // A lemma the code page cannot spell, or too long for the caller's
+        // lemma buffer, is left out rather than garbled or cut.
+        if (bytes.empty() || bytes.size() > static_cast<size_t>(kMaxLemmaBytes)) continue;
+        if (MultiByteToWide(bytes, m_codePage) != lemma) continue;
+        if (std::find(result.begin(), result.end(), bytes) == result.end())
+            result.push_back(std::move(bytes));
+    }
+    return result;
+}
+
+std::vector<std::u16string> CMorphModule::DictStems(std::u16string_view lower) const {
+    std::vector<std::u16string> stems;
+    for (const std::u16string& variant : {std::u16string(lower), Capitalise(lower)}) {
+        for (std::u16string& stem : m_dict.Stem(variant)) {
+            if (m_dict.Spell(stem)) AddLemma(stems, std::move(stem));
+        }
+    }
+    return stems;
+}
+
+bool CMorphModule::IsDictEntry(std::u16string_view word) const {
+    const std::vector<std::u16string> stems = m_dict.Stem(word);
+    return std::find(stems.begin(), stems.end(), word) != stems.end();
+}

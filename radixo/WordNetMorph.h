@@ -1,0 +1,34 @@
+// English base forms from WordNet's dict folder, found the way WordNet's own
+// morphy finds them: a word in a part of speech's exception list gives the
+// listed bases; otherwise the word itself and the results of the suffix rules
+// count when the part of speech's index holds them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class CWordNetMorph {
+public:
+    enum Pos { NOUN, VERB, ADJ, ADV, POS_COUNT };
+
+    // Reads index.{noun,verb,adj,adv} and {noun,verb,adj,adv}.exc; false when
+    // an index file is missing or empty.
+    bool Load(const std::string& folder);
+    // Base forms of a lower-cased word, nouns first, then verbs, adjectives
+    // and adverbs, each once.
+    std::vector<std::string> Morphy(std::string_view word) const;
+    bool IsInIndex(std::string_view word, Pos pos) const;
+
+private:
+    bool LoadIndex(const std::string& path, Pos pos);
+    void LoadExceptions(const std::string& path, Pos pos);
+    void AddByRules(const std::string& word, Pos pos, std::vector<std::string>& out) const;
+
+    // Every lemma of the four indexes with a bit per part of speech.
+    std::unordered_map<std::string, uint8_t> m_index;
+    std::array<std::unordered_map<std::string, std::vector<std::string>>, POS_COUNT> m_exceptions;
+};
