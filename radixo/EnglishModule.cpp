@@ -25,8 +25,10 @@ protected:
             // Collocations are not single words.
             if (base.find('_') == std::string::npos) AddLemma(lemmas, FromUtf8(base));
         }
-        if (lemmas.empty()) lemmas = DictStems(lower);
-        DropWordUnlessAlone(lemmas, lower, false);
+        if (lemmas.empty()) {
+            lemmas = DictStems(lower);
+            DropWordUnlessAlone(lemmas, lower, false);
+        }
         return lemmas;
     }
 

@@ -33,7 +33,8 @@ protected:
             }
             return lemmas;
         }
-        // Wohnungen → Wohnung: a derived noun whose plural is always regular.
+        // Wohnungen → Wohnung, kombinierbare → kombinierbar: derived words
+        // inflect regularly.
         if (std::u16string suffixed = SuffixNounLemma(lower); !suffixed.empty()) return {suffixed};
         lemmas = VerbLemmas(lower);
         const std::vector<std::u16string> stems = WordStems(lower);
@@ -142,6 +143,10 @@ private:
                 const std::u16string singular = Capitalise(lower.substr(0, lower.size() - 2));
                 if (m_dict.Spell(singular)) return singular;
             }
+            if (lower.size() > suffix.size() + 2 && lower.ends_with(suffix)) {
+                const std::u16string singular = Capitalise(lower);
+                if (m_dict.Spell(singular)) return singular;
+            }
         }
         for (std::u16string_view ending : {u"innen", u"in"}) {
             if (lower.size() < ending.size() + 3 || !lower.ends_with(ending)) continue;
@@ -150,6 +155,23 @@ private:
                 Capitalise(lower.substr(0, lower.size() - ending.size() + 2));
             if (m_dict.Spell(singular) && (IsDictEntry(base) || IsDictEntry(UndoUmlauts(base))))
                 return singular;
+        }
+        return SuffixAdjectiveLemma(lower);
+    }
+
+    // kombinierbare → kombinierbar, not the verb Hunspell derives it from:
+    // adjectives made with -bar, -lich, -sam, -haft and -los.
+    std::u16string SuffixAdjectiveLemma(std::u16string_view lower) const {
+        static constexpr std::u16string_view kSuffixes[] = {u"bar", u"lich", u"sam", u"haft",
+                                                            u"los"};
+        static constexpr std::u16string_view kEndings[] = {u"", u"e", u"en", u"em", u"er", u"es"};
+        for (std::u16string_view suffix : kSuffixes) {
+            for (std::u16string_view ending : kEndings) {
+                const std::u16string tail = std::u16string(suffix) + std::u16string(ending);
+                if (lower.size() < tail.size() + 3 || !lower.ends_with(tail)) continue;
+                const std::u16string adjective(lower.substr(0, lower.size() - ending.size()));
+                if (m_dict.Spell(adjective)) return adjective;
+            }
         }
         return {};
     }

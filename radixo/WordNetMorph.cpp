@@ -107,21 +107,31 @@ std::vector<std::string> CWordNetMorph::Morphy(std::string_view word) const {
     std::vector<std::string> result;
     if (word.empty()) return result;
     const std::string form(word);
-    // Bases reached by an exception or a rule come before the word itself,
-    // which is a lemma of its own only when an index lists it.
+    std::array<std::vector<std::string>, POS_COUNT> derived;
     for (int nPos = 0; nPos < POS_COUNT; ++nPos) {
         const Pos pos = static_cast<Pos>(nPos);
         const auto it = m_exceptions[pos].find(form);
         if (it == m_exceptions[pos].end()) {
-            AddByRules(form, pos, result);
+            AddByRules(form, pos, derived[pos]);
             continue;
         }
         for (const std::string& base : it->second) {
-            if (IsInIndex(base, pos)) AddOnce(result, base);
+            if (IsInIndex(base, pos)) AddOnce(derived[pos], base);
         }
     }
+    for (const auto& bases : derived) {
+        for (const std::string& base : bases)
+            AddOnce(result, base);
+    }
+    // The word is a lemma of its own in a part of speech where it is listed
+    // and not an inflected form (days is day's plural, not a noun "days");
+    // an adjective spelled like a form of a verb is that verb's participle
+    // (made, stopped, built).
     for (int nPos = 0; nPos < POS_COUNT; ++nPos) {
-        if (IsInIndex(form, static_cast<Pos>(nPos))) AddOnce(result, form);
+        const Pos pos = static_cast<Pos>(nPos);
+        if (!IsInIndex(form, pos) || !derived[pos].empty()) continue;
+        if (pos == ADJ && !derived[VERB].empty()) continue;
+        AddOnce(result, form);
     }
     return result;
 }

@@ -1,7 +1,8 @@
 // English base forms from WordNet's dict folder, found the way WordNet's own
 // morphy finds them: a word in a part of speech's exception list gives the
-// listed bases; otherwise the word itself and the results of the suffix rules
-// count when the part of speech's index holds them.
+// listed bases; otherwise the results of the suffix rules count when the part
+// of speech's index holds them. The word itself counts where it is listed
+// and no base was found for it.
 #pragma once
 
 #include <array>
@@ -19,7 +20,7 @@ public:
     // an index file is missing or empty.
     bool Load(const std::string& folder);
     // Base forms of a lower-cased word, nouns first, then verbs, adjectives
-    // and adverbs, each once.
+    // and adverbs, each once; then the word itself if it is a lemma too.
     std::vector<std::string> Morphy(std::string_view word) const;
     bool IsInIndex(std::string_view word, Pos pos) const;
 
