@@ -1,0 +1,32 @@
+// The command line of the headless lookup.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class OutputFormat { Text, Html, Json };
+
+// 0 with results, 1 without, 2 on usage or library errors.
+enum : int { EXIT_RESULTS = 0, EXIT_NO_RESULTS = 1, EXIT_FAILURE_OR_USAGE = 2 };
+
+struct CLookupOptions {
+    std::optional<std::u16string> query;
+    std::u16string strHome;  // empty: the program's own folder
+    std::optional<std::u16string> group;
+    int nArea = 0;
+    int nSortMode = 0;
+    std::optional<int> nPage;  // from 1
+    OutputFormat format = OutputFormat::Text;
+    std::optional<std::string> batchFile;
+    int nLayout = 0;
+    int nFontSize = 18;
+    bool bHelp = false;
+    bool bVersion = false;
+};
+
+// Parses argv[1..]; on a usage error returns nothing and sets strError.
+std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>& args,
+                                                 std::string& strError);
+
+std::string LookupUsage();

@@ -1,0 +1,2 @@
+// The shell's tests write their dictionaries with the library tests' builder.
+#include "library/GmdTestBuilder.cpp"
