@@ -260,12 +260,15 @@ def bench_stardict(table, label, corpus, queries, work, per_process):
     # starting the process (measured alone and subtracted).
     words = os.path.join(root, "words.txt")
     repeat = 10
-    empty = benchlib.median([benchlib.run_measured(sdcv, stdin_path=os.devnull, env=env,
+    # Without -n and without words on the command line sdcv reads its words
+    # from stdin, one a line.
+    interactive = [a for a in sdcv if a != "-n"]
+    empty = benchlib.median([benchlib.run_measured(interactive, stdin_path=os.devnull, env=env,
                                                    check=False).seconds for _ in range(3)])
     for kind in ("headword", "absent"):
         with open(words, "w", encoding="utf-8") as f:
             f.write("\n".join(queries[kind] * repeat) + "\n")
-        run = benchlib.run_measured(sdcv, stdin_path=words, env=env, check=False)
+        run = benchlib.run_measured(interactive, stdin_path=words, env=env, check=False)
         per = max(run.seconds - empty, 0) * 1000 / max(repeat * len(queries[kind]), 1)
         table.add(label, "lookup %s mean" % kind, "sdcv -e, words on stdin", per, "ms")
 
