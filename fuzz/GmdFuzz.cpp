@@ -21,6 +21,7 @@
 #include "library/DictGroupList.h"
 #include "library/DictLibrary.h"
 #include "library/DictSearch.h"
+#include "render/ResultPage.h"
 
 namespace {
 
@@ -117,6 +118,29 @@ CLemmaProvider FakeLemmas() {
     return provider;
 }
 
+// The pages the shell would show, text and spans taken from the file.
+void RenderPages(CDictIndexFile& dict, const CDictResults& results, size_t nSalt) {
+    CResultPageRenderer renderer(CViewSettings{static_cast<int>(nSalt % 3), 18});
+    const ArticleTextReader read = [&dict](int nStart, int nEnd, std::u16string& strText,
+                                           std::u16string& strError) {
+        if (dict.GetText(nStart, nEnd, strText)) return true;
+        strError = dict.GetError();
+        return false;
+    };
+    CResultPageRequest request;
+    request.pResults = &results;
+    request.nFileType = dict.GetFileType();
+    request.nTotal = results.GetTotal();
+    request.strDisplayName = u"fuzz";
+    request.strProgramFolder = u"/nonexistent";
+    for (int nPage : {0, GetPageCount(results.GetTotal()) - 1}) {
+        request.nPage = nPage;
+        std::u16string strPage;
+        if (!renderer.RenderResultPage(request, read, strPage))
+            FUZZ_CHECK(!renderer.GetError().empty());
+    }
+}
+
 // The same file through the library and the search engine, as the shell
 // would: single words and pairs of them, with sort mode and area varying.
 void Search(const std::vector<std::u16string>& forms, uint32_t nSalt) {
@@ -143,6 +167,7 @@ void Search(const std::vector<std::u16string>& forms, uint32_t nSalt) {
                 const CSearchResult* p = pResults->GetResultAt(n);
                 FUZZ_CHECK(p != nullptr && p->m_nClass >= 0 && p->m_nClass <= 7);
             }
+            if (pResults->GetTotal() > 0) RenderPages(*library.GetDictionary(0), *pResults, i);
         }
     }
 }
