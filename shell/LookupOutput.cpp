@@ -57,7 +57,12 @@ std::u16string ReadText(CDictIndexFile& dict, std::pair<int, int> range) {
     return text;
 }
 
+// Blank lines and spaces around a part are left out; the lines inside it are
+// indented under its first one.
 std::u16string Indented(std::u16string_view text, std::u16string_view indent) {
+    while (!text.empty() &&
+           (text.front() == u' ' || text.front() == u'\n' || text.front() == u'\t'))
+        text.remove_prefix(1);
     std::u16string out;
     for (char16_t c : text) {
         out += c;
@@ -76,7 +81,8 @@ void PrintTextArticle(CDictIndexFile& dict, const CSearchResult& result, int nOr
     const std::u16string rightText =
         ToMarkedPlainText(ReadText(dict, right), right.first, result.m_aSpans);
     out << "  " << nOrdinal + 1 << ". " << ToUtf8(Indented(leftText, u"     ")) << '\n';
-    if (!rightText.empty()) out << "     " << ToUtf8(Indented(rightText, u"     ")) << '\n';
+    const std::u16string rightShown = Indented(rightText, u"     ");
+    if (!rightShown.empty()) out << "     " << ToUtf8(rightShown) << '\n';
     if (result.HasCaption()) {
         std::u16string caption;
         if (result.CaptionHasSplit())

@@ -29,6 +29,17 @@ std::vector<std::pair<size_t, size_t>> LocalSpans(std::span<const CMatchSpan> aS
     return merged;
 }
 
+// A line break or paragraph tag reads as a line end in plain text.
+bool IsBreakTag(std::u16string_view tag) {
+    std::u16string name;
+    for (char16_t c : tag.substr(1)) {
+        if (c == u'/' && name.empty()) continue;
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))) break;
+        name += static_cast<char16_t>(c | 0x20);
+    }
+    return name == u"br" || name == u"p";
+}
+
 }  // namespace
 
 std::u16string ToMarkedPlainText(std::u16string_view raw, int nRawStart,
@@ -60,6 +71,7 @@ std::u16string ToMarkedPlainText(std::u16string_view raw, int nRawStart,
         if (c == u'<') {
             const size_t nClose = raw.find(u'>', i);
             if (nClose != std::u16string_view::npos) {
+                if (IsBreakTag(raw.substr(i, nClose - i))) out += u'\n';
                 i = nClose + 1;
                 continue;
             }

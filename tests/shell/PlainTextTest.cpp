@@ -20,6 +20,7 @@ TEST(PlainText, MarkupGoesReferencesAreDecodedMatchesAreMarked) {
         {u"one\r\ntwo", {{105, 108}}, u"one\n[[two]]"},
         {u"go go go", {{100, 105}, {103, 108}}, u"[[go go go]]"},  // overlapping spans join
         {u"xy", {{50, 101}, {101, 500}}, u"[[xy]]"},
+        {u"noun<br>a <BR/>b</p>c", {}, u"noun\na \nb\nc"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(ToMarkedPlainText(row.raw, 100, row.spans), row.plain);
