@@ -8,11 +8,9 @@ using gmd::kPosMask;
 
 void CAutomaton::Reset() {
     m_nodes.clear();
-    m_symbols.clear();
-    m_targets.clear();
+    m_relations.clear();
     m_nodes.shrink_to_fit();
-    m_symbols.shrink_to_fit();
-    m_targets.shrink_to_fit();
+    m_relations.shrink_to_fit();
 }
 
 void CAutomaton::CreateRoots() {
@@ -42,11 +40,11 @@ uint32_t CAutomaton::AddRelation(uint32_t nNode) {
 }
 
 void CAutomaton::SetRelSymbol(uint32_t nNode, uint32_t nRel, char16_t symbol) {
-    m_symbols[m_nodes[nNode].nRelBeg + nRel] = symbol;
+    m_relations[m_nodes[nNode].nRelBeg + nRel].symbol = symbol;
 }
 
 void CAutomaton::SetRelTarget(uint32_t nNode, uint32_t nRel, uint32_t nTarget) {
-    m_targets[m_nodes[nNode].nRelBeg + nRel] = nTarget;
+    m_relations[m_nodes[nNode].nRelBeg + nRel].nTarget = nTarget;
 }
 
 void CAutomaton::AppendChild(uint32_t nNode, char16_t symbol, uint32_t nTarget) {
@@ -59,16 +57,13 @@ void CAutomaton::AppendChild(uint32_t nNode, char16_t symbol, uint32_t nTarget) 
     if (n.nRelCount == n.nRelCapacity) {
         uint32_t nNewCap =
             n.nRelCapacity == 0 ? 1u : std::min<uint32_t>(2u * n.nRelCapacity, UINT16_MAX);
-        uint32_t nNewBeg = static_cast<uint32_t>(m_symbols.size());
-        m_symbols.resize(m_symbols.size() + nNewCap);
-        m_targets.resize(m_targets.size() + nNewCap);
-        std::copy_n(m_symbols.begin() + n.nRelBeg, n.nRelCount, m_symbols.begin() + nNewBeg);
-        std::copy_n(m_targets.begin() + n.nRelBeg, n.nRelCount, m_targets.begin() + nNewBeg);
+        uint32_t nNewBeg = static_cast<uint32_t>(m_relations.size());
+        m_relations.resize(m_relations.size() + nNewCap);
+        std::copy_n(m_relations.begin() + n.nRelBeg, n.nRelCount, m_relations.begin() + nNewBeg);
         n.nRelBeg = nNewBeg;
         n.nRelCapacity = static_cast<uint16_t>(nNewCap);
     }
-    m_symbols[n.nRelBeg + n.nRelCount] = symbol;
-    m_targets[n.nRelBeg + n.nRelCount] = nTarget;
+    m_relations[n.nRelBeg + n.nRelCount] = {nTarget, symbol};
     ++n.nRelCount;
 }
 
@@ -114,8 +109,7 @@ uint32_t CAutomaton::Find(std::u16string_view form) const {
 }
 
 size_t CAutomaton::GetMemoryBytes() const {
-    return m_nodes.capacity() * sizeof(Node) + m_symbols.capacity() * sizeof(char16_t) +
-           m_targets.capacity() * sizeof(uint32_t);
+    return m_nodes.capacity() * sizeof(Node) + m_relations.capacity() * sizeof(IndexRelation);
 }
 
 // ---- CAutomNodeRel ----
@@ -143,12 +137,12 @@ void CAutomNodeRel::SetRelNode(int nIndex, uint32_t nTarget) {
 
 char16_t CAutomNodeRel::GetRelSymb(int nIndex) const {
     CheckIndex(nIndex, u"CAutomNodeRel::GetRelSymb");
-    return m_autom.GetRelSymbols(m_nNode)[static_cast<size_t>(nIndex)];
+    return m_autom.GetRelations(m_nNode)[static_cast<size_t>(nIndex)].symbol;
 }
 
 uint32_t CAutomNodeRel::GetRelNode(int nIndex) const {
     CheckIndex(nIndex, u"CAutomNodeRel::GetRelNode");
-    return m_autom.GetRelTargets(m_nNode)[static_cast<size_t>(nIndex)];
+    return m_autom.GetRelations(m_nNode)[static_cast<size_t>(nIndex)].nTarget;
 }
 
 void CAutomNodeRel::SetRelationsBegPos(uint64_t dwPos) {

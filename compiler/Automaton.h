@@ -6,7 +6,8 @@
 // and the relations of a node sit side by side in one pool (symbols and
 // targets in parallel arrays), so a lookup scans a short contiguous run and
 // no node owns an allocation of its own. A node whose run is full moves it to
-// the end of the pool with twice the room.
+// the end of the pool with twice the room. A relation keeps its symbol next
+// to its target, so a step of a walk touches the node and one run.
 #pragma once
 
 #include <algorithm>
@@ -15,8 +16,10 @@
 #include <string_view>
 #include <vector>
 
+#include "LargeArrayAllocator.h"
 #include "core/MyObject.h"
 #include "dictformat/GmdLayout.h"
+#include "dictformat/GmdWriter.h"
 
 class CAutomaton : public CMyObject {
 public:
@@ -37,13 +40,9 @@ public:
     // The end node of form + "+", or kNoNode.
     uint32_t Find(std::u16string_view form) const;
 
-    std::span<const char16_t> GetRelSymbols(uint32_t nNode) const {
+    std::span<const IndexRelation> GetRelations(uint32_t nNode) const {
         const Node& n = m_nodes[nNode];
-        return {m_symbols.data() + n.nRelBeg, n.nRelCount};
-    }
-    std::span<const uint32_t> GetRelTargets(uint32_t nNode) const {
-        const Node& n = m_nodes[nNode];
-        return {m_targets.data() + n.nRelBeg, n.nRelCount};
+        return {m_relations.data() + n.nRelBeg, n.nRelCount};
     }
     uint32_t GetRelCount(uint32_t nNode) const { return m_nodes[nNode].nRelCount; }
 
@@ -82,17 +81,16 @@ private:
 
     uint32_t FindChild(uint32_t nNode, char16_t symbol) const {
         const Node& n = m_nodes[nNode];
-        const char16_t* p = m_symbols.data() + n.nRelBeg;
+        const IndexRelation* p = m_relations.data() + n.nRelBeg;
         for (uint32_t i = 0; i < n.nRelCount; ++i) {
-            if (p[i] == symbol) return m_targets[n.nRelBeg + i];
+            if (p[i].symbol == symbol) return p[i].nTarget;
         }
         return kNoNode;
     }
     void AppendChild(uint32_t nNode, char16_t symbol, uint32_t nTarget);
 
-    std::vector<Node> m_nodes;
-    std::vector<char16_t> m_symbols;
-    std::vector<uint32_t> m_targets;
+    std::vector<Node, CLargeArrayAllocator<Node>> m_nodes;
+    std::vector<IndexRelation, CLargeArrayAllocator<IndexRelation>> m_relations;
     uint32_t m_nNodeLimit = gmd::kMaxNodeCount;
 };
 

@@ -1,69 +1,103 @@
 #include "FormTable.h"
 
 #include <algorithm>
-#include <cstddef>
+#include <cstring>
+
+namespace {
+
+CFormTable::Slot EmptySlot() {
+    CFormTable::Slot s{};
+    s.nForm = CFormTable::kNone;
+    return s;
+}
+
+}  // namespace
 
 void CFormTable::Reset() {
-    m_forms = {};
-    m_text = {};
-    m_slots = {};
+    m_slots.clear();
+    m_slots.shrink_to_fit();
+    m_overflow = {};
     m_nMask = 0;
+    m_nCount = 0;
 }
 
 uint32_t CFormTable::Hash(std::u16string_view form) {
-    // FNV-1a over the units, then a final mix so that the low bits, which
+    // Two units at a time, then a final mix so that the low bits, which
     // pick the slot, depend on every unit.
-    uint32_t h = 2166136261u;
-    for (char16_t c : form)
-        h = (h ^ c) * 16777619u;
-    h ^= h >> 16;
-    h *= 0x85EBCA6Bu;
-    h ^= h >> 13;
-    h *= 0xC2B2AE35u;
-    h ^= h >> 16;
-    return h;
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ form.size();
+    size_t i = 0;
+    for (; i + 1 < form.size(); i += 2) {
+        h = (h ^ (static_cast<uint64_t>(form[i]) | (static_cast<uint64_t>(form[i + 1]) << 16))) *
+            0xFF51AFD7ED558CCDull;
+    }
+    if (i < form.size()) h = (h ^ form[i]) * 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    h ^= h >> 29;
+    return static_cast<uint32_t>(h);
 }
 
-uint32_t CFormTable::Find(std::u16string_view form, uint32_t nHash) const {
-    if (m_slots.empty()) return kNone;
+bool CFormTable::Equal(const Slot& slot, std::u16string_view form) const {
+    if (slot.nLen != form.size()) return false;
+    const size_t nInline = std::min(form.size(), kInline);
+    if (std::memcmp(slot.text, form.data(), nInline * sizeof(char16_t)) != 0) return false;
+    return form.size() <= kInline ||
+           std::memcmp(m_overflow.data() + slot.nOverflow, form.data() + kInline,
+                       (form.size() - kInline) * sizeof(char16_t)) == 0;
+}
+
+CFormTable::Slot* CFormTable::Find(std::u16string_view form, uint32_t nHash) {
+    if (m_slots.empty()) return nullptr;
     for (uint32_t i = nHash & m_nMask;; i = (i + 1) & m_nMask) {
-        const uint32_t nSlot = m_slots[i];
-        if (nSlot == 0) return kNone;
-        const Entry& e = m_forms[nSlot - 1];
-        if (e.nHash == nHash && e.nTextLen == form.size() &&
-            std::equal(form.begin(), form.end(),
-                       m_text.begin() + static_cast<std::ptrdiff_t>(e.nTextBeg))) {
-            return nSlot - 1;
-        }
+        Slot& s = m_slots[i];
+        if (s.nForm == kNone) return nullptr;
+        if (s.nHash == nHash && Equal(s, form)) return &s;
     }
 }
 
 void CFormTable::Grow() {
-    const size_t nSize = m_slots.empty() ? 1024 : m_slots.size() * 2;
-    m_slots.assign(nSize, 0);
+    std::vector<Slot, CLargeArrayAllocator<Slot>> old = std::move(m_slots);
+    const size_t nSize = old.empty() ? 4096 : old.size() * 2;
+    m_slots.assign(nSize, EmptySlot());
     m_nMask = static_cast<uint32_t>(nSize - 1);
-    for (uint32_t n = 0; n < m_forms.size(); ++n) {
-        uint32_t i = m_forms[n].nHash & m_nMask;
-        while (m_slots[i] != 0)
+    for (const Slot& s : old) {
+        if (s.nForm == kNone) continue;
+        uint32_t i = s.nHash & m_nMask;
+        while (m_slots[i].nForm != kNone)
             i = (i + 1) & m_nMask;
-        m_slots[i] = n + 1;
+        m_slots[i] = s;
     }
 }
 
-uint32_t CFormTable::Add(std::u16string_view form, uint32_t nHash) {
-    // Kept at most half full, so probes stay short.
-    if ((m_forms.size() + 1) * 2 > m_slots.size()) Grow();
-    const uint32_t nForm = static_cast<uint32_t>(m_forms.size());
-    m_forms.push_back({m_text.size(), static_cast<uint32_t>(form.size()), nHash});
-    m_text.insert(m_text.end(), form.begin(), form.end());
+CFormTable::Slot* CFormTable::Add(std::u16string_view form, uint32_t nHash) {
+    if (form.size() > UINT16_MAX) return nullptr;
+    // At most 70% full: linear probes stay short.
+    if ((uint64_t{m_nCount} + 1) * 10 > uint64_t{m_slots.size()} * 7) Grow();
     uint32_t i = nHash & m_nMask;
-    while (m_slots[i] != 0)
+    while (m_slots[i].nForm != kNone)
         i = (i + 1) & m_nMask;
-    m_slots[i] = nForm + 1;
-    return nForm;
+    Slot& s = m_slots[i];
+    s = EmptySlot();
+    s.nHash = nHash;
+    s.nForm = m_nCount++;
+    s.nWordForms[0] = s.nWordForms[1] = kNone;
+    s.nLen = static_cast<uint16_t>(form.size());
+    std::memcpy(s.text, form.data(), std::min(form.size(), kInline) * sizeof(char16_t));
+    if (form.size() > kInline) {
+        s.nOverflow = static_cast<uint32_t>(m_overflow.size());
+        m_overflow.insert(m_overflow.end(), form.begin() + kInline, form.end());
+    }
+    return &s;
+}
+
+std::u16string CFormTable::GetForm(const Slot& slot) const {
+    std::u16string form(slot.text, std::min<size_t>(slot.nLen, kInline));
+    if (slot.nLen > kInline) {
+        form.append(m_overflow.data() + slot.nOverflow, slot.nLen - kInline);
+    }
+    return form;
 }
 
 size_t CFormTable::GetMemoryBytes() const {
-    return m_forms.capacity() * sizeof(Entry) + m_text.capacity() * sizeof(char16_t) +
-           m_slots.capacity() * sizeof(uint32_t);
+    return m_slots.capacity() * sizeof(Slot) + m_overflow.capacity() * sizeof(char16_t);
 }

@@ -1,12 +1,12 @@
 // The word index of one compile run: the automaton, one occurrence list per
 // distinct form, and the article records.
 //
-// The run parses the source twice. The first pass inserts every form into
-// the automaton and only counts the occurrences of each; then every list's
-// size and place are known, and the second pass writes each occurrence
-// straight into its slot of one contiguous block that already has the
-// layout of the file's occurrence lists. Nothing is kept per occurrence
-// beyond its 14 bytes in that block.
+// Words come in source order, one pass over the source. A word's text and
+// each of its further forms lead through the form table to their list
+// number; a form met for the first time is inserted into the automaton
+// then, so nodes and lists are numbered in first-insertion order. Each
+// occurrence is appended to the compact occurrence streams and counted; the
+// file's lists are made from the streams when it is written.
 //
 // The forms of a word depend only on its text and its part (left or right),
 // so they are worked out, lemmatiser included, once per distinct pair; every
@@ -14,7 +14,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -22,6 +21,7 @@
 #include "Automaton.h"
 #include "FormTable.h"
 #include "LemmaSource.h"
+#include "OccurrenceStreams.h"
 #include "WordIndex.h"
 #include "core/MyObject.h"
 #include "core/UnicodeMappingFile.h"
@@ -31,40 +31,34 @@
 // An occurrence as a list holds it: the article field is the article index.
 using WordOccurrence = gmd::OccurrenceRecord;
 
-// The message of a source that changed on disk between the two passes.
-inline constexpr char16_t kSourceChangedText[] =
-    u"The source file changed while it was being compiled";
-
 class CIndexBuilder : public CMyObject, public CCompiledIndex {
 public:
-    CIndexBuilder();
-
     // Empties everything and creates the roots. The forms of a word come from
     // these (kept by the caller for the whole run).
     void Start(std::span<const MorphUse> morph, CLemmaSource* pLemmas, const CharMap* pCharMap);
     void Reset();
 
-    // First pass: inserts the word's text and forms and counts one
-    // occurrence on each of their lists. Second pass (after PrepareLists):
-    // writes the occurrence into those lists. False with the error text set
-    // when the index cannot take the word.
-    bool CountWord(CWordIndex& word);
-    bool PlaceWord(CWordIndex& word);
-    // Between the passes: every list gets its place; false (with the text)
+    // Indexes one word under its text and its forms. False, with the error
+    // text, when the index cannot take it.
+    bool AddWord(CWordIndex& word) { return AddWord(word, CFormTable::Hash(word.GetText())); }
+    // The same with the hash of the word's text (CFormTable::Hash) at hand.
+    bool AddWord(CWordIndex& word, uint32_t nHash);
+    // Hashes the words' texts and starts fetching what AddWord will read for
+    // them, so that their lookups overlap instead of waiting in turn.
+    void PrefetchWords(std::span<const CWordIndex> words, std::vector<uint32_t>& hashes) const;
+    // After the last word: the size of every list; false (with the text)
     // when the occurrences would not fit a compiled file.
-    bool PrepareLists();
-    // After the second pass: every list must be exactly full.
-    bool CheckListsFull();
+    bool FinishLists();
 
     void AddArticleRecord(const gmd::ArticleRecord& record) { m_articles.push_back(record); }
-    void ClearArticleRecords() { m_articles.clear(); }
     const gmd::ArticleRecord& GetArticleInfo(int nIndex) const;  // throws outside
     const CAutomaton& GetAutomaton() const { return m_autom; }
     CAutomaton& GetAutomaton() { return m_autom; }
     uint64_t GetOccurrenceCount() const { return m_nOccurrences; }
-    // List nList after the second pass; throws outside.
+    // List nList, decoded again from the streams (for checks); throws outside.
     std::vector<WordOccurrence> GetWordInfo(int nList) const;
     size_t GetMemoryBytes() const;
+    void SetStreamWindow(uint64_t nBytes) { m_nWindow = nBytes; }
 
     // CCompiledIndex
     uint32_t GetArticleRecordCount() const override {
@@ -76,36 +70,36 @@ public:
     uint32_t GetNodeCount() const override { return m_autom.GetNodeCount(); }
     bool IsNodeFinal(uint32_t nNode) const override { return m_autom.IsFinal(nNode); }
     uint32_t GetNodeListIndex(uint32_t nNode) const override { return m_autom.GetRelBegPos(nNode); }
-    void GetNodeRelations(uint32_t nNode, std::span<const char16_t>& symbols,
-                          std::span<const uint32_t>& targets) const override;
+    std::span<const IndexRelation> GetNodeRelations(uint32_t nNode) const override {
+        return m_autom.GetRelations(nNode);
+    }
     uint32_t GetListCount() const override { return m_forms.GetCount(); }
-    std::span<const uint8_t> GetListRecords(uint32_t nList) const override;
+    uint32_t GetListSize(uint32_t nList) const override;
+    bool StreamLists(const ListSink& sink) const override;
 
 private:
     static constexpr uint32_t kUnknown = 0xFFFFFFFFu;
 
-    // The list of a form, inserting it when new (first pass only).
-    bool ResolveForm(std::u16string_view form, bool bInsert, uint32_t& nList);
-    // The forms of the word's text and part: an index into m_formRefs where
-    // the count and then the list numbers stand.
-    bool ResolveWord(CWordIndex& word, bool bInsert, uint32_t& nTextList, uint32_t& nRef);
-    bool Place(uint32_t nList, const uint8_t* pRecord);
+    // The list of a form, inserting the form when it is new; kUnknown for a
+    // form that cannot be a path of the automaton.
+    bool ResolveForm(std::u16string_view form, uint32_t& nList);
+    // Works out the further forms of the word's text and part once.
+    bool ResolveWordForms(CWordIndex& word, uint32_t& nRef);
+    bool Append(uint32_t nList, const WordOccurrence& occ);
 
     CAutomaton m_autom;
     CFormTable m_forms;
+    COccurrenceStreams m_streams;
     std::vector<gmd::ArticleRecord> m_articles;
-    // Per list: occurrences counted in the first pass; then where its records
-    // begin and the next free byte in m_occ.
-    std::vector<uint32_t> m_counts;
-    std::vector<uint32_t> m_listBeg;  // a compiled file stays below 2^31 bytes
-    std::vector<uint32_t> m_listCur;
-    // Per list, for a list that is some word's text: where its forms stand
-    // in m_formRefs, for a word of the left [0] and of the right part [1].
-    std::vector<uint32_t> m_wordForms[2];
+    // Per list: occurrences as some word's further form; after FinishLists
+    // the whole size of every list.
+    std::vector<uint32_t> m_formCounts;
+    std::vector<uint32_t> m_listSizes;
+    // Where the further forms of a text and part stand: the count, then the
+    // list numbers. Entry 0 is "no forms".
     std::vector<uint32_t> m_formRefs;
-    std::unique_ptr<uint8_t[]> m_occ;
-    uint64_t m_nOccBytes = 0;
     uint64_t m_nOccurrences = 0;
+    uint64_t m_nWindow = COccurrenceStreams::kDefaultWindow;
 
     std::vector<MorphUse> m_morph;
     CLemmaSource* m_pLemmas = nullptr;

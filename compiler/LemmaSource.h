@@ -15,8 +15,13 @@ struct MorphUse {
 class CLemmaSource {
 public:
     virtual ~CLemmaSource() = default;
-    // Whether lemmas of the language can be had (loaded and switched on).
+    // Whether the language is switched on: its module may be loaded and its
+    // lemmas asked for. A module that fails to load switches it off.
     virtual bool IsLanguageAvailable(int32_t nLangId) const = 0;
+    // Loads the language's module. On success strReport holds the load report
+    // (may be empty); on failure strError holds why.
+    virtual bool LoadLanguage(int32_t nLangId, std::u16string& strReport,
+                              std::u16string& strError) = 0;
     // Appends the upper-cased lemmas of a word given in the language's code
     // page (1251 for Russian, 1252 otherwise), keeping the list free of
     // duplicates and at most 10 long.

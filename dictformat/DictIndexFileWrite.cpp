@@ -1,13 +1,17 @@
 // The writing side of CDictIndexFile.
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <random>
 #include <vector>
 
 #include "DictIndexFile.h"
+#include "MappedPages.h"
 #include "core/Utf8.h"
 
 namespace {
+
+constexpr size_t kReleaseStep = 16 << 20;
 
 std::array<uint16_t, gmd::kKeyCount> MakeTextKey() {
     // Any generator will do; every unit must be non-zero, or it would leave
@@ -20,6 +24,93 @@ std::array<uint16_t, gmd::kKeyCount> MakeTextKey() {
         k = static_cast<uint16_t>(unit(rng));
     return key;
 }
+
+// Reads the source text in bulk for the text block. Well-formed symbols are
+// decoded here straight from the mapped bytes, with the arithmetic of
+// ReadMapSymb; everything else (the end of the text, a sequence that is cut
+// off or malformed) goes through ReadMapSymb itself, so the units are
+// exactly the ones the parser saw.
+class TextUnitReader {
+public:
+    explicit TextUnitReader(CUnicodeMappingFile& source)
+        : m_source(source),
+          m_pBytes(reinterpret_cast<const uint8_t*>(source.GetMapView().data())),
+          m_nPos(static_cast<size_t>(source.GetByteOrderMarkSize())),
+          m_nTextEnd(static_cast<size_t>(std::max(source.GetTextEnd(), 0))),
+          m_nEncoding(source.GetEncoding()),
+          m_bLeft(source.GetFileLength() > source.GetByteOrderMarkSize()) {}
+
+    size_t Read(std::span<char16_t> out) {
+        size_t n = 0;
+        while (m_bLeft && n < out.size()) {
+            n += DecodeRun(out.subspan(n));
+            if (n < out.size() && m_bLeft) ReadOneSlowly(out[n], n);
+        }
+        if (m_nPos >= m_nReleaseAt) {
+            // The source pages written out are not needed any more.
+            ReleaseMappedPages(m_source.GetMapView(), m_nPos);
+            m_nReleaseAt = m_nPos + kReleaseStep;
+        }
+        return n;
+    }
+
+private:
+    size_t DecodeRun(std::span<char16_t> out) {
+        const uint8_t* p = m_pBytes;
+        size_t i = m_nPos;
+        size_t n = 0;
+        const size_t e = m_nTextEnd;
+        if (m_nEncoding == ENCODING_UCS2LE || m_nEncoding == ENCODING_UCS2BE) {
+            const bool bLe = m_nEncoding == ENCODING_UCS2LE;
+            for (; n < out.size() && i + 2 <= e; ++n, i += 2) {
+                out[n] = bLe ? static_cast<char16_t>(p[i] | (p[i + 1] << 8))
+                             : static_cast<char16_t>((p[i] << 8) | p[i + 1]);
+            }
+        } else if (m_nEncoding == ENCODING_UTF8 || m_nEncoding == ENCODING_NOBOM) {
+            while (n < out.size() && i < e) {
+                const unsigned b0 = p[i];
+                if (b0 < 0x80) {
+                    out[n++] = static_cast<char16_t>(b0);
+                    ++i;
+                } else if ((b0 & 0xE0) == 0xC0 && i + 2 <= e && (p[i + 1] & 0xC0) == 0x80) {
+                    out[n++] = static_cast<char16_t>(((b0 & 0x1F) << 6) | (p[i + 1] & 0x3F));
+                    i += 2;
+                } else if ((b0 & 0xF0) == 0xE0 && i + 3 <= e && (p[i + 1] & 0xC0) == 0x80 &&
+                           (p[i + 2] & 0xC0) == 0x80) {
+                    out[n++] = static_cast<char16_t>(((b0 & 0x0F) << 12) |
+                                                     ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F));
+                    i += 3;
+                } else {
+                    break;
+                }
+            }
+        }
+        m_nPos = i;
+        return n;
+    }
+
+    void ReadOneSlowly(char16_t& unit, size_t& n) {
+        if (m_nPos >= static_cast<size_t>(m_source.GetFileLength()) ||
+            !m_source.SetMapPos(static_cast<int32_t>(m_nPos), 0)) {
+            m_bLeft = false;
+            return;
+        }
+        if (m_source.ReadMapSymb(unit) == 0) {
+            m_bLeft = false;
+            return;
+        }
+        ++n;
+        m_nPos = static_cast<size_t>(m_source.GetMapPos());
+    }
+
+    CUnicodeMappingFile& m_source;
+    const uint8_t* m_pBytes;
+    size_t m_nPos;
+    size_t m_nTextEnd;
+    int32_t m_nEncoding;
+    bool m_bLeft;
+    size_t m_nReleaseAt = kReleaseStep;
+};
 
 }  // namespace
 
@@ -74,25 +165,12 @@ bool CDictIndexFile::WriteCompiledFile(CUnicodeMappingFile& source, const CCompi
     m_dwCompileDate = m_fixedDate ? *m_fixedDate : static_cast<uint32_t>(std::time(nullptr));
     m_arrTextKey = m_fixedKey ? *m_fixedKey : MakeTextKey();
 
-    // The text is read the way the parser read it, behind the byte-order mark.
-    if (!source.SetMapPos(source.SkipByteOrderMark(), 0) &&
-        source.GetFileLength() > source.GetByteOrderMarkSize()) {
-        SetError(source.GetError());
+    if (source.GetMapView().empty()) {
+        SetError(InternalError(u"CDictIndexFile::WriteCompiledFile", u"Source not mapped"));
         return false;
     }
-    bool bTextLeft = source.GetFileLength() > source.GetByteOrderMarkSize();
-    GmdTextReader readText = [&](std::span<char16_t> units) -> size_t {
-        size_t n = 0;
-        char16_t symb = 0;
-        while (bTextLeft && n < units.size()) {
-            if (source.ReadMapSymb(symb) == 0) {
-                bTextLeft = false;
-                break;
-            }
-            units[n++] = symb;
-        }
-        return n;
-    };
+    TextUnitReader reader(source);
+    GmdTextReader readText = [&](std::span<char16_t> units) { return reader.Read(units); };
 
     CGmdWriter writer(*m_pOut, m_writeControl);
     const bool bOk =

@@ -105,18 +105,21 @@ bool CGmdWriter::ComputeBlockPositions(const CCompiledIndex& index, uint64_t nTe
     if (nNodes > kMaxNodeCount) return Fail(kFileTooLargeText);
     uint64_t nRelBytes = 0;
     uint64_t nListBytes = 0;
+    uint32_t nNextList = 0;
     for (uint32_t i = 0; i < nNodes; ++i) {
         if (index.IsNodeFinal(i)) {
-            uint32_t nList = index.GetNodeListIndex(i);
-            if (nList >= index.GetListCount()) return Fail(kBadIndexText);
-            nListBytes += kOccCountSize + index.GetListRecords(nList).size();
+            // The lists are streamed in list order, so the k-th final node
+            // must own list k.
+            if (index.GetNodeListIndex(i) != nNextList++) return Fail(kBadIndexText);
+            const uint32_t nSize = index.GetListSize(nNextList - 1);
+            if (nSize == 0) return Fail(kBadIndexText);
+            nListBytes += kOccCountSize + kOccurrenceSize * uint64_t{nSize};
         } else {
-            std::span<const char16_t> symbols;
-            std::span<const uint32_t> targets;
-            index.GetNodeRelations(i, symbols, targets);
-            if (!symbols.empty()) nRelBytes += kRelCountSize + kRelationSize * symbols.size();
+            const size_t r = index.GetNodeRelations(i).size();
+            if (r != 0) nRelBytes += kRelCountSize + kRelationSize * r;
         }
     }
+    if (nNextList != index.GetListCount()) return Fail(kBadIndexText);
     auto& b = m_blockPos;
     b[BLOCK_ARTICLES] = m_out.GetCalculatedSize() + kPositionsAndKeySize;
     b[BLOCK_NODES] =
@@ -155,14 +158,13 @@ bool CGmdWriter::WriteNodeTable(const CCompiledIndex& index) {
         uint32_t dwEntry = 0;
         if (index.IsNodeFinal(i)) {
             dwEntry = kFinalFlag | static_cast<uint32_t>(q);
-            q += kOccCountSize + index.GetListRecords(index.GetNodeListIndex(i)).size();
+            q += kOccCountSize +
+                 kOccurrenceSize * uint64_t{index.GetListSize(index.GetNodeListIndex(i))};
         } else {
-            std::span<const char16_t> symbols;
-            std::span<const uint32_t> targets;
-            index.GetNodeRelations(i, symbols, targets);
-            if (!symbols.empty()) {
+            const size_t r = index.GetNodeRelations(i).size();
+            if (r != 0) {
                 dwEntry = static_cast<uint32_t>(p);
-                p += kRelCountSize + kRelationSize * symbols.size();
+                p += kRelCountSize + kRelationSize * r;
             }
         }
         if (!PutU32(dwEntry)) return false;
@@ -176,15 +178,12 @@ bool CGmdWriter::WriteRelations(const CCompiledIndex& index) {
     for (uint32_t i = 0; i < nNodes; ++i) {
         if (Stop(i)) return true;
         if (index.IsNodeFinal(i)) continue;
-        std::span<const char16_t> symbols;
-        std::span<const uint32_t> targets;
-        index.GetNodeRelations(i, symbols, targets);
-        if (symbols.empty()) continue;
-        if (targets.size() != symbols.size()) return Fail(kBadIndexText);
-        if (!PutU32(static_cast<uint32_t>(symbols.size()))) return false;
-        for (size_t r = 0; r < symbols.size(); ++r) {
-            if (targets[r] >= nNodes) return Fail(kBadIndexText);
-            PutRelation(rel, symbols[r], targets[r]);
+        const std::span<const IndexRelation> relations = index.GetNodeRelations(i);
+        if (relations.empty()) continue;
+        if (!PutU32(static_cast<uint32_t>(relations.size()))) return false;
+        for (const IndexRelation& r : relations) {
+            if (r.nTarget >= nNodes) return Fail(kBadIndexText);
+            PutRelation(rel, r.symbol, r.nTarget);
             if (!Put(rel)) return false;
         }
     }
@@ -192,33 +191,54 @@ bool CGmdWriter::WriteRelations(const CCompiledIndex& index) {
 }
 
 bool CGmdWriter::WriteLists(const CCompiledIndex& index) {
-    const uint32_t nNodes = index.GetNodeCount();
     const uint64_t nArticles = index.GetArticleRecordCount();
     const uint64_t b0 = m_blockPos[BLOCK_ARTICLES];
-    constexpr size_t kChunkRecords = 4096;
-    for (uint32_t i = 0; i < nNodes; ++i) {
-        if (Stop(i)) return true;
-        if (!index.IsNodeFinal(i)) continue;
-        std::span<const uint8_t> records = index.GetListRecords(index.GetNodeListIndex(i));
-        if (records.empty() || records.size() % kOccurrenceSize != 0) return Fail(kBadIndexText);
-        if (!PutU32(static_cast<uint32_t>(records.size() / kOccurrenceSize))) return false;
+    const uint32_t nLists = index.GetListCount();
+    uint32_t nList = 0;  // the list being written
+    uint64_t nLeft = 0;  // its bytes still to come
+    bool bStarted = false;
+    uint32_t nPieces = 0;
+    auto sink = [&](uint32_t nPieceList, std::span<const uint8_t> records) -> bool {
+        if (++nPieces % kCheckEvery == 0 && Aborted()) return false;
+        if (!bStarted || nLeft == 0) {
+            // The next list begins: its count first.
+            if (bStarted) ++nList;
+            bStarted = true;
+            if (nPieceList != nList || nList >= nLists) return Fail(kBadIndexText);
+            nLeft = kOccurrenceSize * uint64_t{index.GetListSize(nList)};
+            if (!PutU32(index.GetListSize(nList))) return false;
+        }
+        if (nPieceList != nList || records.size() > nLeft ||
+            records.size() % kOccurrenceSize != 0) {
+            return Fail(kBadIndexText);
+        }
+        nLeft -= records.size();
         // Copied in chunks straight into the output buffer, where the article
         // index of each record becomes the offset of its article record.
+        constexpr size_t kChunkBytes = 4096 * kOccurrenceSize;
         while (!records.empty()) {
-            size_t nBytes = std::min(records.size(), kChunkRecords * kOccurrenceSize);
+            const size_t nBytes = std::min(records.size(), kChunkBytes);
             uint8_t* pOut = m_out.Reserve(nBytes);
             if (pOut == nullptr) return FailFromOutput();
             std::memcpy(pOut, records.data(), nBytes);
             for (size_t off = 0; off < nBytes; off += kOccurrenceSize) {
                 uint8_t* pField = pOut + off + kOccArticlePosOffset;
-                uint32_t nArticle = GetU32(pField);
+                const uint32_t nArticle = GetU32(pField);
                 if (nArticle >= nArticles) return Fail(kBadIndexText);
                 gmd::PutU32(pField, static_cast<uint32_t>(b0 + kArticleRecordSize * nArticle));
             }
             if (!m_out.CommitReserved(nBytes)) return FailFromOutput();
             records = records.subspan(nBytes);
+            Progress();
         }
+        return true;
+    };
+    if (!index.StreamLists(sink)) {
+        if (m_bAborted) return true;
+        return GetError().empty() ? Fail(kBadIndexText) : false;
     }
+    // Every list must have come, each complete.
+    if (nLists != 0 && (!bStarted || nList + 1 != nLists || nLeft != 0)) return Fail(kBadIndexText);
     return true;
 }
 

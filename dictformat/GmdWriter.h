@@ -30,11 +30,21 @@ struct GmdHeader {
     int32_t nWordCount = 0;
 };
 
-// What the writer needs of the compiled index. Final nodes carry the index
-// of their occurrence list; the lists' records hold the article *index*,
+// One relation of a node: the symbol and the node it leads to.
+struct IndexRelation {
+    uint32_t nTarget = 0;
+    char16_t symbol = 0;
+};
+
+// What the writer needs of the compiled index. The k-th final node in node
+// order owns list k. The records handed over hold the article *index*,
 // which the writer turns into the record's file offset.
 class CCompiledIndex {
 public:
+    // Receives the records of list nList (a list may come in several pieces,
+    // in order); false stops the streaming.
+    using ListSink = std::function<bool(uint32_t nList, std::span<const uint8_t> records)>;
+
     virtual ~CCompiledIndex() = default;
     virtual uint32_t GetArticleRecordCount() const = 0;
     // Group caption as an article index or -1.
@@ -42,11 +52,13 @@ public:
     virtual uint32_t GetNodeCount() const = 0;
     virtual bool IsNodeFinal(uint32_t nNode) const = 0;
     virtual uint32_t GetNodeListIndex(uint32_t nNode) const = 0;
-    virtual void GetNodeRelations(uint32_t nNode, std::span<const char16_t>& symbols,
-                                  std::span<const uint32_t>& targets) const = 0;
+    virtual std::span<const IndexRelation> GetNodeRelations(uint32_t nNode) const = 0;
     virtual uint32_t GetListCount() const = 0;
-    // The list's packed records, 14 bytes each.
-    virtual std::span<const uint8_t> GetListRecords(uint32_t nList) const = 0;
+    // Occurrences in list nList.
+    virtual uint32_t GetListSize(uint32_t nList) const = 0;
+    // Hands the records of every list to sink, lists in order 0, 1, 2, ...,
+    // 14 bytes per record. False when sink refused or the data do not add up.
+    virtual bool StreamLists(const ListSink& sink) const = 0;
 };
 
 // Where the writer stands, for a progress bar, and whether to stop.

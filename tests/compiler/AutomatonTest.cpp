@@ -13,8 +13,10 @@ uint32_t Insert(CAutomaton& a, std::u16string_view form) {
 }
 
 std::u16string Symbols(const CAutomaton& a, uint32_t nNode) {
-    auto s = a.GetRelSymbols(nNode);
-    return {s.begin(), s.end()};
+    std::u16string s;
+    for (const IndexRelation& r : a.GetRelations(nNode))
+        s += r.symbol;
+    return s;
 }
 
 }  // namespace
@@ -27,7 +29,7 @@ TEST(Automaton, RootsComeFirstAndNewNodesFollowInInsertionOrder) {
     const uint32_t nAB = Insert(a, u"AB");
     EXPECT_EQ(a.GetNodeCount(), 65535u + 2);
     EXPECT_EQ(Symbols(a, u'A'), u"B");
-    const uint32_t nB = a.GetRelTargets(u'A')[0];
+    const uint32_t nB = a.GetRelations(u'A')[0].nTarget;
     EXPECT_EQ(nB, 65535u);
     EXPECT_EQ(nAB, 65536u);
     Insert(a, u"ABC");
@@ -43,7 +45,7 @@ TEST(Automaton, OneUnitFormAndSiblingOrder) {
     a.CreateRoots();
     const uint32_t nA = Insert(a, u"A");
     EXPECT_EQ(Symbols(a, u'A'), u"+");
-    EXPECT_EQ(a.GetRelTargets(u'A')[0], nA);
+    EXPECT_EQ(a.GetRelations(u'A')[0].nTarget, nA);
     Insert(a, u"AC");
     Insert(a, u"AB");
     EXPECT_EQ(Symbols(a, u'A'), u"+CB");

@@ -17,6 +17,18 @@ public:
     bool IsLanguageAvailable(int32_t nLangId) const override {
         return nLangId == 1 || nLangId == 2 || (nLangId == 3 && bGermanAvailable);
     }
+    bool LoadLanguage(int32_t nLangId, std::u16string& strReport,
+                      std::u16string& strError) override {
+        loaded.push_back(nLangId);
+        if (nLangId == nFailingLanguage) {
+            strError =
+                u"module " + std::u16string(1, static_cast<char16_t>(u'0' + nLangId)) + u" failed";
+            if (nLangId == 3) bGermanAvailable = false;
+            return false;
+        }
+        strReport = strLoadReport;
+        return true;
+    }
     void AppendWordLemmas(const std::string& strWord, int32_t nLangId,
                           std::vector<std::u16string>& forms) override {
         ++nCalls;
@@ -30,6 +42,9 @@ public:
 
     bool bGermanAvailable = true;
     int nCalls = 0;
+    int32_t nFailingLanguage = 0;
+    std::u16string strLoadReport;
+    std::vector<int32_t> loaded;
 
 private:
     std::map<std::pair<int32_t, std::string>, std::vector<std::u16string>> m_table;

@@ -1,6 +1,8 @@
 // Counting pass, placing pass and the lists they give.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "FakeLemmas.h"
 #include "compiler/IndexBuilder.h"
 
@@ -18,25 +20,21 @@ protected:
         m_morph = std::move(morph);
         m_builder.Start(m_morph, &m_lemmas, pMap);
     }
-    // Both passes over the same words, numbered and placed in order.
+    // The words numbered and placed in order, then the lists finished.
     bool Build(const std::vector<W>& words) {
-        for (int nPass = 0; nPass < 2; ++nPass) {
-            int32_t nNum = 0;
-            for (const W& w : words) {
-                CWordIndex word;
-                word.SetText(w.text);
-                word.SetWordNum(nNum);
-                word.SetPosition(10 * nNum);
-                word.SetSpan(static_cast<uint8_t>(w.text.size()));
-                word.SetArticle(w.nArticle);
-                word.SetFlags(w.byFlags);
-                ++nNum;
-                if (!(nPass == 0 ? m_builder.CountWord(word) : m_builder.PlaceWord(word)))
-                    return false;
-            }
-            if (nPass == 0 && !m_builder.PrepareLists()) return false;
+        int32_t nNum = 0;
+        for (const W& w : words) {
+            CWordIndex word;
+            word.SetText(w.text);
+            word.SetWordNum(nNum);
+            word.SetPosition(10 * nNum);
+            word.SetSpan(static_cast<uint8_t>(w.text.size()));
+            word.SetArticle(w.nArticle);
+            word.SetFlags(w.byFlags);
+            ++nNum;
+            if (!m_builder.AddWord(word)) return false;
         }
-        return m_builder.CheckListsFull();
+        return m_builder.FinishLists();
     }
     uint32_t ListOf(std::u16string_view form) {
         uint32_t nNode = m_builder.GetAutomaton().Find(form);
@@ -115,8 +113,10 @@ TEST_F(IndexBuilderTest, NodesFollowTheSpecifiedInsertionOrder) {
     EXPECT_EQ(a.Find(u"ABCD"), 65538u);
     EXPECT_EQ(a.Find(u"ABX"), 65540u);
     EXPECT_EQ(a.Find(u"ABD"), 65542u);
-    auto s = a.GetRelSymbols(65535);
-    EXPECT_EQ(std::u16string(s.begin(), s.end()), u"CXD");
+    std::u16string s;
+    for (const IndexRelation& r : a.GetRelations(65535))
+        s += r.symbol;
+    EXPECT_EQ(s, u"CXD");
 }
 
 TEST_F(IndexBuilderTest, LemmasThatCannotBePathsAreLeftOut) {
@@ -137,30 +137,68 @@ TEST_F(IndexBuilderTest, TooManyNodesIsRefusedWithoutChangingTheAutomaton) {
     CWordIndex w;
     w.SetText(u"abc");
     w.SetFlags(0);
-    ASSERT_TRUE(m_builder.CountWord(w));  // B, C and the end node: exactly at the limit
+    ASSERT_TRUE(m_builder.AddWord(w));  // B, C and the end node: exactly at the limit
     CWordIndex w2;
     w2.SetText(u"abd");
-    EXPECT_FALSE(m_builder.CountWord(w2));
+    EXPECT_FALSE(m_builder.AddWord(w2));
     EXPECT_EQ(m_builder.GetError(), kTooManyNodesText);
     EXPECT_EQ(m_builder.GetNodeCount(), gmd::kRootCount + 3);
 }
 
-TEST_F(IndexBuilderTest, ASecondPassThatDiffersIsCaught) {
+TEST_F(IndexBuilderTest, WordsMustComeInSourceOrder) {
     Start();
     CWordIndex w;
     w.SetText(u"abc");
-    w.SetArticle(0);
-    w.SetWordNum(0);
-    EXPECT_FALSE(m_builder.PlaceWord(w));  // lists not prepared
-    ASSERT_TRUE(m_builder.CountWord(w));
-    ASSERT_TRUE(m_builder.PrepareLists());
-    EXPECT_FALSE(m_builder.CheckListsFull());
-    ASSERT_TRUE(m_builder.PlaceWord(w));
-    EXPECT_TRUE(m_builder.CheckListsFull());
-    EXPECT_FALSE(m_builder.PlaceWord(w));  // one more than counted
-    EXPECT_EQ(m_builder.GetError(), kSourceChangedText);
-    CWordIndex other;
-    other.SetText(u"new");
-    EXPECT_FALSE(m_builder.PlaceWord(other));  // a form the first pass never saw
-    EXPECT_EQ(m_builder.GetError(), kSourceChangedText);
+    w.SetArticle(1);
+    w.SetWordNum(5);
+    w.SetPosition(50);
+    ASSERT_TRUE(m_builder.AddWord(w));
+    w.SetWordNum(4);
+    EXPECT_FALSE(m_builder.AddWord(w));
+    EXPECT_NE(m_builder.GetError().find(u"out of source order"), std::u16string::npos);
+}
+
+TEST_F(IndexBuilderTest, StreamedListsMatchTheWordsAcrossBucketsAndWindows) {
+    Start();
+    // 6,000 distinct words, the first ones repeated often: lists in the
+    // small buckets, the large ones and lists longer than a window.
+    std::vector<W> words;
+    std::vector<std::vector<uint32_t>> expected;
+    std::map<std::u16string, uint32_t> listOf;
+    for (uint32_t i = 0; i < 30000; ++i) {
+        const uint32_t nWord = i % 7 == 0 ? (i / 7) % 6000 : i % 13;
+        std::u16string text = u"W";
+        for (uint32_t v = nWord + 1; v > 0; v /= 26)
+            text += static_cast<char16_t>(u'A' + v % 26);
+        auto [it, bNew] = listOf.try_emplace(text, static_cast<uint32_t>(expected.size()));
+        if (bNew) expected.emplace_back();
+        expected[it->second].push_back(i);
+        words.push_back({text, static_cast<int32_t>(i / 3), static_cast<uint8_t>(i % 16)});
+    }
+    ASSERT_TRUE(Build(words));
+    ASSERT_EQ(m_builder.GetListCount(), expected.size());
+    m_builder.SetStreamWindow(10 * gmd::kOccurrenceSize);
+    uint32_t nCurrent = 0;
+    std::vector<uint32_t> got;
+    std::vector<std::vector<uint32_t>> lists;
+    ASSERT_TRUE(m_builder.StreamLists([&](uint32_t nList, std::span<const uint8_t> records) {
+        if (nList != nCurrent || got.empty()) {
+            if (!got.empty()) lists.push_back(got);
+            got.clear();
+            nCurrent = nList;
+            EXPECT_EQ(nList, lists.size());
+        }
+        for (size_t off = 0; off < records.size(); off += gmd::kOccurrenceSize) {
+            const auto occ = gmd::OccurrenceRecord::Decode(records.data() + off);
+            EXPECT_EQ(occ.dwArticlePos, occ.dwWordNum / 3);
+            EXPECT_EQ(occ.dwPosition, 10 * occ.dwWordNum);
+            EXPECT_EQ(occ.byFlags, occ.dwWordNum % 16);
+            got.push_back(occ.dwWordNum);
+        }
+        return true;
+    }));
+    lists.push_back(got);
+    EXPECT_EQ(lists, expected);
+    for (uint32_t k = 0; k < expected.size(); ++k)
+        ASSERT_EQ(m_builder.GetListSize(k), expected[k].size());
 }

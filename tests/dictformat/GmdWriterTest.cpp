@@ -34,33 +34,40 @@ public:
     uint32_t GetNodeListIndex(uint32_t n) const override {
         return static_cast<uint32_t>(nodes[n].nList);
     }
-    void GetNodeRelations(uint32_t n, std::span<const char16_t>& s,
-                          std::span<const uint32_t>& t) const override {
-        if (n >= nodes.size()) {
-            s = {};
-            t = {};
-            return;
-        }
-        s = {nodes[n].symbols.data(), nodes[n].symbols.size()};
-        t = nodes[n].targets;
+    std::span<const IndexRelation> GetNodeRelations(uint32_t n) const override {
+        EnsureRelations();
+        if (n >= nodes.size()) return {};
+        return m_relations[n];
     }
     uint32_t GetListCount() const override { return static_cast<uint32_t>(lists.size()); }
-    std::span<const uint8_t> GetListRecords(uint32_t k) const override {
-        EnsureBytes();
-        return m_bytes[k];
+    uint32_t GetListSize(uint32_t k) const override {
+        return static_cast<uint32_t>(lists[k].size());
+    }
+    // Each list in two pieces where it can, to exercise the joining.
+    bool StreamLists(const ListSink& sink) const override {
+        for (uint32_t k = 0; k < lists.size(); ++k) {
+            std::vector<uint8_t> b(lists[k].size() * gmd::kOccurrenceSize);
+            for (size_t i = 0; i < lists[k].size(); ++i)
+                lists[k][i].Encode(b.data() + i * gmd::kOccurrenceSize);
+            const size_t nHalf = lists[k].size() / 2 * gmd::kOccurrenceSize;
+            if (nHalf > 0 && !sink(k, std::span<const uint8_t>(b).first(nHalf))) return false;
+            if (!sink(k, std::span<const uint8_t>(b).subspan(nHalf))) return false;
+        }
+        return true;
     }
 
 private:
-    void EnsureBytes() const {
-        if (m_bytes.size() == lists.size()) return;
-        for (const auto& list : lists) {
-            std::vector<uint8_t> b(list.size() * gmd::kOccurrenceSize);
-            for (size_t i = 0; i < list.size(); ++i)
-                list[i].Encode(b.data() + i * gmd::kOccurrenceSize);
-            m_bytes.push_back(std::move(b));
+    void EnsureRelations() const {
+        if (m_relations.size() == nodes.size()) return;
+        m_relations.clear();
+        for (const Node& n : nodes) {
+            std::vector<IndexRelation> r;
+            for (size_t i = 0; i < n.symbols.size(); ++i)
+                r.push_back({n.targets[i], n.symbols[i]});
+            m_relations.push_back(std::move(r));
         }
     }
-    mutable std::vector<std::vector<uint8_t>> m_bytes;
+    mutable std::vector<std::vector<IndexRelation>> m_relations;
 };
 
 // Little-endian composer, written apart from the codecs under test.

@@ -1,0 +1,206 @@
+#include "OccurrenceStreams.h"
+
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr uint32_t kSmallLists = 1024;  // lists with their own small buckets
+constexpr uint32_t kSmallShift = 2;     // four of them to a bucket
+constexpr uint32_t kLargeShift = 12;    // the rest 4,096 to a bucket
+constexpr uint32_t kMaxRecordBytes = 4 * 5 + 2;
+constexpr uint32_t kFirstChunk = 256;
+constexpr uint32_t kLargestChunk = 64 * 1024;
+constexpr size_t kArenaBlock = 4 << 20;
+
+inline uint8_t* PutVar(uint8_t* p, uint32_t v) {
+    while (v >= 0x80) {
+        *p++ = static_cast<uint8_t>(v | 0x80);
+        v >>= 7;
+    }
+    *p++ = static_cast<uint8_t>(v);
+    return p;
+}
+
+inline const uint8_t* GetVar(const uint8_t* p, uint32_t& v) {
+    uint32_t nShift = 0;
+    v = 0;
+    for (;;) {
+        const uint8_t b = *p++;
+        v |= static_cast<uint32_t>(b & 0x7F) << nShift;
+        if (b < 0x80) return p;
+        nShift += 7;
+    }
+}
+
+}  // namespace
+
+uint32_t COccurrenceStreams::BucketOf(uint32_t nList) {
+    if (nList < kSmallLists) return nList >> kSmallShift;
+    return (kSmallLists >> kSmallShift) + ((nList - kSmallLists) >> kLargeShift);
+}
+
+uint32_t COccurrenceStreams::BucketBase(uint32_t nBucket) {
+    constexpr uint32_t nSmallBuckets = kSmallLists >> kSmallShift;
+    if (nBucket < nSmallBuckets) return nBucket << kSmallShift;
+    return kSmallLists + ((nBucket - nSmallBuckets) << kLargeShift);
+}
+
+uint8_t* COccurrenceStreams::CArena::Allocate(size_t nBytes) {
+    if (nBytes > m_nFree) {
+        const size_t nBlock = std::max<size_t>(kArenaBlock, nBytes);
+        void* p = ::mmap(nullptr, nBlock, PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (p == MAP_FAILED) throw std::bad_alloc();
+        m_blocks.push_back({p, nBlock});
+        m_pFree = static_cast<uint8_t*>(p);
+        m_nFree = nBlock;
+        m_nMapped += nBlock;
+    }
+    uint8_t* pResult = m_pFree;
+    m_pFree += nBytes;
+    m_nFree -= nBytes;
+    return pResult;
+}
+
+void COccurrenceStreams::CArena::Release() {
+    for (const Block& b : m_blocks)
+        ::munmap(b.pBase, b.nSize);
+    m_blocks.clear();
+    m_pFree = nullptr;
+    m_nFree = 0;
+    m_nMapped = 0;
+}
+
+void COccurrenceStreams::Reset() {
+    m_buckets.clear();
+    m_buckets.shrink_to_fit();
+    m_arena.Release();
+    m_nEncodedBytes = 0;
+    m_nChunkBytes = 0;
+}
+
+void COccurrenceStreams::NewChunk(Bucket& b) {
+    if (!b.chunks.empty()) b.chunks.back().nUsed = b.chunks.back().nSize - b.nFree;
+    // Chunks double up to 64 KB: thousands of thin buckets stay small.
+    const uint32_t nSize =
+        b.chunks.empty() ? kFirstChunk : std::min(b.chunks.back().nSize * 2, kLargestChunk);
+    b.chunks.push_back({m_arena.Allocate(nSize), nSize, 0});
+    b.pFree = b.chunks.back().pData;
+    b.nFree = nSize;
+    m_nChunkBytes += nSize;
+}
+
+bool COccurrenceStreams::Append(uint32_t nList, const gmd::OccurrenceRecord& occ) {
+    const uint32_t nBucket = BucketOf(nList);
+    if (nBucket >= m_buckets.size()) m_buckets.resize(nBucket + 1);
+    Bucket& b = m_buckets[nBucket];
+    if (occ.dwWordNum < b.nLastWord || occ.dwPosition < b.nLastPos ||
+        occ.dwArticlePos < b.nLastArticle) {
+        return false;
+    }
+    if (b.nFree < kMaxRecordBytes) NewChunk(b);
+    uint8_t* p = PutVar(b.pFree, nList - BucketBase(nBucket));
+    p = PutVar(p, occ.dwWordNum - b.nLastWord);
+    p = PutVar(p, occ.dwPosition - b.nLastPos);
+    p = PutVar(p, occ.dwArticlePos - b.nLastArticle);
+    *p++ = occ.bySpan;
+    *p++ = occ.byFlags;
+    const uint32_t nBytes = static_cast<uint32_t>(p - b.pFree);
+    b.pFree = p;
+    b.nFree -= nBytes;
+    m_nEncodedBytes += nBytes;
+    b.nLastWord = occ.dwWordNum;
+    b.nLastPos = occ.dwPosition;
+    b.nLastArticle = occ.dwArticlePos;
+    return true;
+}
+
+template <class F>
+void COccurrenceStreams::Decode(const Bucket& bucket, uint32_t nBase, F&& f) {
+    Decoded d{};
+    uint32_t nWord = 0, nPos = 0, nArticle = 0;
+    for (const Chunk& c : bucket.chunks) {
+        const uint8_t* p = c.pData;
+        const bool bLast = &c == &bucket.chunks.back();
+        const uint8_t* const pEnd = p + (bLast ? c.nSize - bucket.nFree : c.nUsed);
+        while (p < pEnd) {
+            uint32_t v = 0;
+            p = GetVar(p, v);
+            d.nList = nBase + v;
+            p = GetVar(p, v);
+            nWord += v;
+            p = GetVar(p, v);
+            nPos += v;
+            p = GetVar(p, v);
+            nArticle += v;
+            d.occ = {nWord, nPos, p[0], nArticle, p[1]};
+            p += 2;
+            f(d);
+        }
+    }
+}
+
+bool COccurrenceStreams::Stream(std::span<const uint32_t> sizes,
+                                const CCompiledIndex::ListSink& sink, uint64_t nWindowBytes) const {
+    constexpr uint64_t kRec = gmd::kOccurrenceSize;
+    nWindowBytes = std::max<uint64_t>(nWindowBytes / kRec * kRec, kRec);
+    const uint32_t nLists = static_cast<uint32_t>(sizes.size());
+    std::vector<uint8_t> window;
+    std::vector<uint64_t> listBeg;  // byte offset of each list of the bucket in its stretch
+    std::vector<uint32_t> ordinal;  // records of each list met so far in this round
+    uint32_t nBucket = 0;
+    for (uint32_t nBase = 0; nBase < nLists; nBase = BucketBase(++nBucket)) {
+        const uint32_t nEnd = std::min(nLists, BucketBase(nBucket + 1));
+        listBeg.assign(nEnd - nBase + 1, 0);
+        for (uint32_t k = nBase; k < nEnd; ++k) {
+            listBeg[k - nBase + 1] = listBeg[k - nBase] + kRec * sizes[k];
+        }
+        const uint64_t nStretch = listBeg.back();
+        static const Bucket kEmpty;
+        const Bucket& bucket = nBucket < m_buckets.size() ? m_buckets[nBucket] : kEmpty;
+        for (uint64_t w0 = 0; w0 < nStretch; w0 += nWindowBytes) {
+            const uint64_t w1 = std::min(nStretch, w0 + nWindowBytes);
+            window.resize(static_cast<size_t>(w1 - w0));
+            ordinal.assign(nEnd - nBase, 0);
+            bool bFits = true;
+            Decode(bucket, nBase, [&](const Decoded& d) {
+                const uint32_t nLocal = d.nList - nBase;
+                if (d.nList >= nEnd || ordinal[nLocal] >= sizes[d.nList]) {
+                    bFits = false;
+                    return;
+                }
+                const uint64_t nDest = listBeg[nLocal] + kRec * ordinal[nLocal]++;
+                if (nDest >= w0 && nDest < w1) d.occ.Encode(window.data() + (nDest - w0));
+            });
+            if (!bFits) return false;
+            for (uint32_t k = nBase; k < nEnd; ++k) {
+                if (ordinal[k - nBase] != sizes[k]) return false;
+                // The part of list k inside this window.
+                const uint64_t b = std::max(listBeg[k - nBase], w0);
+                const uint64_t e = std::min(listBeg[k - nBase + 1], w1);
+                if (b < e && !sink(k, std::span<const uint8_t>(window.data() + (b - w0), e - b))) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+std::vector<gmd::OccurrenceRecord> COccurrenceStreams::GetList(uint32_t nList) const {
+    std::vector<gmd::OccurrenceRecord> result;
+    const uint32_t nBucket = BucketOf(nList);
+    if (nBucket >= m_buckets.size()) return result;
+    Decode(m_buckets[nBucket], BucketBase(nBucket), [&](const Decoded& d) {
+        if (d.nList == nList) result.push_back(d.occ);
+    });
+    return result;
+}
+
+size_t COccurrenceStreams::GetMemoryBytes() const {
+    return m_arena.GetBytes() + m_buckets.capacity() * sizeof(Bucket);
+}
