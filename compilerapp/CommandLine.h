@@ -1,0 +1,34 @@
+// The command line of glossmill: what to compile, where to, and how.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct GlossmillOptions {
+    enum class Action { Compile, Help, Version };
+    Action action = Action::Compile;
+    std::filesystem::path source;
+    std::filesystem::path mapFile;                 // empty: no mapping file
+    std::optional<std::filesystem::path> outDir;   // default: the dictionaries folder
+    std::optional<std::filesystem::path> homeDir;  // default: the program's folder
+    int nSepType = 2;
+    std::u16string strSep;                  // as typed, with backslash escapes
+    std::u16string strPartsSep = u"##:##";  // as typed
+    bool bContinueOnMorphFailure = true;    // --yes (default) or --no
+    bool bQuiet = false;
+};
+
+// Parses the arguments after the program name. On a fault, returns nothing
+// and strError says what is wrong.
+std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>& args,
+                                                 std::string& strError);
+
+// The usage text of --help.
+std::string UsageText();
+
+// The output file of a source: its name with the extension replaced by
+// "gmd" (or ".gmd" appended to a name without one), in folder.
+std::filesystem::path CompiledFilePath(const std::filesystem::path& source,
+                                       const std::filesystem::path& folder);

@@ -1,0 +1,131 @@
+// glossmill: compiles a dictionary source from the command line.
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+#include "CommandLine.h"
+#include "ProgressView.h"
+#include "compiler/DictCompiler.h"
+#include "compiler/LemmatizerSource.h"
+#include "compiler/Separators.h"
+#include "core/Lemmatizer.h"
+#include "core/ProgramFolder.h"
+#include "core/StringTable.h"
+#include "core/Utf8.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+constexpr int kFolderNotFoundText = 41325;  // "Dictionary folder path not found:\r\n%s"
+
+std::atomic<bool> g_bInterrupted{false};
+
+void OnSignal(int) {
+    g_bInterrupted = true;
+}
+
+std::u16string Wide(const std::filesystem::path& path) {
+    return FromUtf8(path.string());
+}
+
+int UsageError(const std::string& strError) {
+    std::fprintf(stderr, "glossmill: %s\nTry 'glossmill --help'.\n", strError.c_str());
+    return kExitUsage;
+}
+
+void PrintError(std::u16string_view text) {
+    std::fprintf(stderr, "%s\n", ToConsoleText(text).c_str());
+}
+
+std::filesystem::path OutputFolder(const GlossmillOptions& options,
+                                   const std::filesystem::path& programFolder) {
+    if (options.outDir) return *options.outDir;
+    // The program's own dictionaries folder is made on first use.
+    const std::filesystem::path folder = options.homeDir.value_or(programFolder) / "Dictionaries";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder;
+}
+
+int Compile(const GlossmillOptions& options) {
+    const std::filesystem::path programFolder = ToUtf8(GetProgramFolder());
+    const std::filesystem::path outFolder = OutputFolder(options, programFolder);
+    std::error_code ec;
+    if (outFolder.empty() || !std::filesystem::is_directory(outFolder, ec)) {
+        PrintError(FormatTextId(kFolderNotFoundText, {Wide(outFolder)}));
+        return kExitUsage;
+    }
+    CSeparatorSettings separators;
+    std::u16string strError;
+    if (!DecodeSeparatorSettings(options.nSepType, options.strSep, options.strPartsSep, separators,
+                                 strError)) {
+        PrintError(strError);
+        return kExitUsage;
+    }
+
+    // The lemmatiser library and its data folders stay beside the program.
+    CLemmatizer lemmatizer(GetProgramFolder());
+    lemmatizer.SetMorphologyRoot(GetProgramFolder());
+    CLemmatizerSource lemmas(lemmatizer);
+    CDictCompiler compiler;
+    compiler.SetSeparators(separators);
+    compiler.SetLemmaSource(&lemmas);
+    const bool bContinue = options.bContinueOnMorphFailure;
+    compiler.SetAskContinue([bContinue](const std::u16string& strQuestion) {
+        std::fprintf(stderr, "\n%s %s\n", ToConsoleText(strQuestion).c_str(),
+                     bContinue ? "yes" : "no");
+        return bContinue;
+    });
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    const std::filesystem::path output = CompiledFilePath(options.source, outFolder);
+    if (!compiler.StartCompile(Wide(options.source), Wide(output), Wide(options.mapFile))) {
+        PrintError(compiler.GetError());
+        return kExitFailed;
+    }
+    CProgressView view(stderr, ::isatty(STDERR_FILENO) != 0);
+    while (compiler.IsRunning()) {
+        if (g_bInterrupted) compiler.RequestAbort();
+        if (!options.bQuiet) {
+            view.Show(compiler.GetStatusText(), compiler.GetProgressMin(),
+                      compiler.GetProgressPos(), compiler.GetProgressMax());
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    compiler.Wait();
+    view.Clear();
+    if (compiler.HasError() || compiler.IsAborted()) {
+        PrintError(compiler.GetError());
+        return kExitFailed;
+    }
+    std::printf("%s\n", ToConsoleText(compiler.GetStatusText()).c_str());
+    return kExitOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SelectTextSet(TextSet::Compiler);
+    std::string strError;
+    const auto options = ParseCommandLine({argv + 1, argv + argc}, strError);
+    if (!options) return UsageError(strError);
+    switch (options->action) {
+        case GlossmillOptions::Action::Help:
+            std::fputs(UsageText().c_str(), stdout);
+            return kExitOk;
+        case GlossmillOptions::Action::Version:
+            std::printf("glossmill %s\n", GLOSS_VERSION);
+            return kExitOk;
+        case GlossmillOptions::Action::Compile:
+            break;
+    }
+    return Compile(*options);
+}
