@@ -1,0 +1,178 @@
+// The glossmill program run as a user runs it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int nExit = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class GlossmillRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device rd;
+        m_dir = fs::temp_directory_path() / ("gloss-glossmill-" + std::to_string(rd()));
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    RunResult Run(const fs::path& program, const std::vector<std::string>& args) {
+        std::string cmd = Quote(program.string());
+        for (const auto& a : args)
+            cmd += " " + Quote(a);
+        cmd +=
+            " >" + Quote((m_dir / "stdout").string()) + " 2>" + Quote((m_dir / "stderr").string());
+        const int nStatus = std::system(cmd.c_str());
+        RunResult r;
+        r.nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+        r.out = Slurp(m_dir / "stdout");
+        r.err = Slurp(m_dir / "stderr");
+        return r;
+    }
+    fs::path Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+        return m_dir / name;
+    }
+
+    const fs::path m_program = fs::path(GLOSS_BIN_DIR) / "glossmill";
+    fs::path m_dir;
+};
+
+}  // namespace
+
+TEST_F(GlossmillRun, CompilesIntoTheGivenFolderAndPrintsTheStatistics) {
+    const auto src = Write("words.txt", "$NAME: Words\n\nalpha ##:## beta\n\ngamma\n");
+    fs::create_directory(m_dir / "out");
+    const auto r = Run(m_program, {"--compile", src.string(), "--out", (m_dir / "out").string()});
+    EXPECT_EQ(r.nExit, 0) << r.err;
+    EXPECT_TRUE(fs::exists(m_dir / "out" / "words.gmd"));
+    EXPECT_EQ(r.out.rfind("\nFile compilation time: ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n2 articles and 3 words processed\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    // Not a terminal: the phases it saw, one per line (a short run may
+    // finish before the first look).
+    std::istringstream lines(r.err);
+    const std::set<std::string> phases = {"Initializing", "Loading lemmatizers",
+                                          "Checking source file syntax", "Processing source file",
+                                          "Indexing in progress"};
+    for (std::string line; std::getline(lines, line);) EXPECT_TRUE(phases.count(line)) << line;
+}
+
+TEST_F(GlossmillRun, TheDefaultFolderIsTheHomeFoldersDictionaries) {
+    const auto src = Write("w.txt", "one two\n");
+    const auto r =
+        Run(m_program, {"--compile", src.string(), "--home", (m_dir / "home").string(), "--quiet"});
+    EXPECT_EQ(r.nExit, 0) << r.err;
+    EXPECT_TRUE(fs::exists(m_dir / "home" / "Dictionaries" / "w.gmd"));
+    EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
+TEST_F(GlossmillRun, ExitCodesTellUsageFromCompileFaults) {
+    const auto good = Write("g.txt", "one\n");
+    const auto bad = Write("b.txt", "a ##:## b ##:## c\n");
+    fs::create_directory(m_dir / "out");
+    const std::string out = (m_dir / "out").string();
+    struct Case {
+        std::vector<std::string> args;
+        int nExit;
+        std::string errPart;
+    };
+    const std::vector<Case> cases = {
+        {{"--compile", good.string(), "--out", out, "--bogus"}, 2, "unknown option"},
+        {{"--compile", good.string(), "--out", (m_dir / "none").string()},
+         2,
+         "Dictionary folder path not found:\n"},
+        {{"--compile", good.string(), "--out", out, "--sep-type", "3", "--sep", ""},
+         2,
+         "Articles separator error"},
+        {{"--compile", good.string(), "--out", out, "--parts-sep", "\\q"},
+         2,
+         "Article parts separator error"},
+        {{"--compile", (m_dir / "missing.txt").string(), "--out", out}, 1, "Error opening file:\n"},
+        {{"--compile", bad.string(), "--out", out},
+         1,
+         "Error in file, line 1\nExcessive separator '##:##'"},
+        {{"--compile", good.string(), "--out", out, "--map", (m_dir / "no.map").string()},
+         1,
+         "not found or could not be read"},
+    };
+    for (const Case& c : cases) {
+        const auto r = Run(m_program, c.args);
+        EXPECT_EQ(r.nExit, c.nExit) << r.err;
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    // Every option given, empty ones included, as scripts do.
+    const auto r =
+        Run(m_program, {"--compile", good.string(), "--map", "", "--out", out, "--sep-type", "2",
+                        "--sep", "", "--parts-sep", "##:##", "--yes", "--quiet"});
+    EXPECT_EQ(r.nExit, 0) << r.err;
+}
+
+TEST_F(GlossmillRun, AFailedCompileKeepsTheOldDictionary) {
+    fs::create_directory(m_dir / "out");
+    std::ofstream(m_dir / "out" / "d.gmd") << "old";
+    const auto bad = Write("d.txt", "fine\n\n<i>open comment\n");
+    const auto r = Run(m_program, {"--compile", bad.string(), "--out", (m_dir / "out").string()});
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_EQ(Slurp(m_dir / "out" / "d.gmd"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "out"), fs::directory_iterator()), 1);
+}
+
+TEST_F(GlossmillRun, NoStopsWhenAMorphologyModuleIsMissing) {
+    // A copy of the program without the lemmatiser library beside it.
+    fs::create_directories(m_dir / "alone");
+    fs::copy_file(m_program, m_dir / "alone" / "glossmill");
+    const auto src = Write("m.txt", "$MORPH: English\n\nwords\n");
+    const auto no =
+        Run(m_dir / "alone" / "glossmill", {"--compile", src.string(), "--no", "--quiet"});
+    EXPECT_EQ(no.nExit, 1);
+    EXPECT_NE(no.err.find("Continue indexing? no\n"), std::string::npos) << no.err;
+    EXPECT_NE(no.err.find("Indexing aborted"), std::string::npos);
+    EXPECT_FALSE(fs::exists(m_dir / "alone" / "Dictionaries" / "m.gmd"));
+    const auto yes = Run(m_dir / "alone" / "glossmill", {"--compile", src.string(), "--quiet"});
+    EXPECT_EQ(yes.nExit, 0) << yes.err;
+    EXPECT_TRUE(fs::exists(m_dir / "alone" / "Dictionaries" / "m.gmd"));
+    // Without "$MORPH:" the library is never needed.
+    const auto plain = Write("p.txt", "words\n");
+    const auto r = Run(m_dir / "alone" / "glossmill", {"--compile", plain.string(), "--quiet"});
+    EXPECT_EQ(r.nExit, 0);
+    EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
+TEST_F(GlossmillRun, HelpAndVersion) {
+    const auto help = Run(m_program, {"--help"});
+    EXPECT_EQ(help.nExit, 0);
+    EXPECT_NE(help.out.find("Usage: glossmill --compile SOURCE"), std::string::npos);
+    const auto version = Run(m_program, {"--version"});
+    EXPECT_EQ(version.nExit, 0);
+    EXPECT_EQ(version.out.rfind("glossmill ", 0), 0u);
+}
