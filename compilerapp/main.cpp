@@ -75,6 +75,8 @@ int Compile(const GlossmillOptions& options) {
     lemmatizer.SetMorphologyRoot(GetProgramFolder());
     CLemmatizerSource lemmas(lemmatizer);
     CDictCompiler compiler;
+    // Nothing here waits on the user: the compile may take the full priority.
+    compiler.SetLowerPriority(false);
     compiler.SetSeparators(separators);
     compiler.SetLemmaSource(&lemmas);
     const bool bContinue = options.bContinueOnMorphFailure;
