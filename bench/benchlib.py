@@ -75,6 +75,8 @@ def fmt_value(value, unit):
         return "n/a"
     if unit == "s":
         return "%.2f s" % value if value >= 1 else "%.0f ms" % (value * 1000)
+    if unit == "ms" and value < 0.001:
+        return "<0.001 ms"
     if unit == "ms":
         return "%.3f ms" % value if value < 10 else "%.1f ms" % value
     if unit == "MB":
