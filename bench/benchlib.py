@@ -105,7 +105,12 @@ class Table:
         lines = []
         for corpus, task, tool, value, unit, ours in self.rows:
             base = self.ours.get((corpus, task))
-            if value is None or not base:
+            if value is None or base is None:
+                ratio = "-"
+            elif unit == "ms" and base < 0.001:
+                # Ours is below the clock's resolution of 1 us: a bound only.
+                ratio = ">%.0f" % (value / 0.001) if value >= 0.001 else "-"
+            elif not base:
                 ratio = "-"
             else:
                 ratio = "%.2f" % (value / base)
