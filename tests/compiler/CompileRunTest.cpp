@@ -370,3 +370,34 @@ TEST_F(CompileRunTest, TextBlockHoldsWhatTheReaderDecodedEvenAtACutEnd) {
     EXPECT_EQ(file.Text(), u"alpha \u0431\u0435 beta \uFFFD");
     EXPECT_TRUE(file.Lookup(u"\u0411\u0415"));
 }
+
+TEST_F(CompileRunTest, TheRunsArraysAreReadableAfterwards) {
+    const auto outcome = Compile(Source("a.txt", u"ab ac\r\n\r\nab\r\n"), Out());
+    ASSERT_FALSE(outcome.bError) << Narrow(outcome.strError);
+    EXPECT_EQ(m_compiler.GetArticleCount(), 2);
+    EXPECT_EQ(m_compiler.GetArticleInfo(1).nSortKey, ('A' << 16) | 'B');
+    CAutomNodeRel root = m_compiler.GetAutom('A');
+    ASSERT_EQ(root.GetRelCount(), 2);
+    EXPECT_EQ(root.GetRelSymb(0), u'B');
+    EXPECT_EQ(root.GetRelSymb(1), u'C');
+    ASSERT_EQ(m_compiler.GetWordInfoCount(), 2);
+    const auto ab = m_compiler.GetWordInfo(0);
+    ASSERT_EQ(ab.size(), 2u);
+    EXPECT_EQ(ab[1].dwArticlePos, 1u);  // the article index while compiling
+    const std::pair<std::function<void()>, std::u16string> faults[] = {
+        {[&] { m_compiler.GetAutom(static_cast<int>(m_compiler.GetNodeCount())); },
+         u"Error in CDictCompiler::GetAutom\nInvalid array index"},
+        {[&] { m_compiler.GetWordInfo(2); },
+         u"Error in CDictCompiler::GetWordInfo\nInvalid array index"},
+        {[&] { m_compiler.GetArticleInfo(-1); },
+         u"Error in CDictCompiler::GetArticleInfo\nInvalid array index"},
+    };
+    for (const auto& [call, text] : faults) {
+        try {
+            call();
+            ADD_FAILURE() << Narrow(text);
+        } catch (const CMyObjectThrow& e) {
+            EXPECT_EQ(e.GetError(), text);
+        }
+    }
+}
