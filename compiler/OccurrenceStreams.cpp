@@ -164,7 +164,9 @@ bool COccurrenceStreams::Stream(std::span<const uint32_t> sizes,
         const Bucket& bucket = nBucket < m_buckets.size() ? m_buckets[nBucket] : kEmpty;
         for (uint64_t w0 = 0; w0 < nStretch; w0 += nWindowBytes) {
             const uint64_t w1 = std::min(nStretch, w0 + nWindowBytes);
-            window.resize(static_cast<size_t>(w1 - w0));
+            // Only ever grown: growing fills with zeros, which would cost a
+            // pass over every stretch.
+            if (window.size() < w1 - w0) window.resize(static_cast<size_t>(w1 - w0));
             ordinal.assign(nEnd - nBase, 0);
             bool bFits = true;
             Decode(bucket, nBase, [&](const Decoded& d) {
