@@ -4,22 +4,8 @@
 #include "SourceText.h"
 #include "core/CharTables.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "dictformat/DictCommon.h"
-
-namespace {
-
-constexpr int kCaptionNotClosedText = 41308;
-constexpr int kCaptionTwiceText = 41314;
-constexpr int kCaptionOpenMissingText = 41315;
-constexpr int kCaptionExtraText = 41316;
-constexpr int kCommentTwiceText = 41317;
-constexpr int kCommentTagMissingText = 41318;
-constexpr int kNoIndexTwiceText = 41319;
-constexpr int kNoIndexTagMissingText = 41320;
-constexpr int kPartsSepTwiceText = 41321;
-constexpr int kWordTooLongText = 41337;
-
-}  // namespace
 
 struct CArticleIndex::ParseState {
     bool bCaption = false;
@@ -99,16 +85,16 @@ bool CArticleIndex::ParseArticle(ParseContext& ctx, CIndexWordSink* pSink) {
     // Where several constructs are left open, the last test decides.
     int nError = 0;
     std::u16string_view strArg;
-    if (st.bCaption) nError = kCaptionNotClosedText;
+    if (st.bCaption) nError = IDS_CAPTION_NOT_CLOSED;
     if (st.bComment) {
-        nError = kCommentTagMissingText;
+        nError = IDS_COMMENT_TAG_MISSING;
         strArg = u"</i>";
     }
     if (st.bNoIndex) {
-        nError = kNoIndexTagMissingText;
+        nError = IDS_NO_INDEX_TAG_MISSING;
         strArg = u"</noindex>";
     }
-    if (nError == kCaptionNotClosedText) return Fail(nError);
+    if (nError == IDS_CAPTION_NOT_CLOSED) return Fail(nError);
     if (nError != 0) return Fail(nError, strArg);
     if (pSink) pSink->EndOfPart(*this);
     m_nGroupCaption = ctx.nCurGroup;
@@ -132,19 +118,19 @@ bool CArticleIndex::OnParseToken(ParseState& st, ParseContext& ctx, CIndexWordSi
     if (st.bCaption) return true;
     switch (st.token.nType) {
         case TOKEN_COMMENT_OPEN:
-            if (st.bComment) return Fail(kCommentTwiceText, u"<i>");
+            if (st.bComment) return Fail(IDS_COMMENT_TWICE, u"<i>");
             st.bComment = true;
             return true;
         case TOKEN_COMMENT_CLOSE:
-            if (!st.bComment) return Fail(kCommentTagMissingText, u"<i>");
+            if (!st.bComment) return Fail(IDS_COMMENT_TAG_MISSING, u"<i>");
             st.bComment = false;
             return true;
         case TOKEN_NOINDEX_OPEN:
-            if (st.bNoIndex) return Fail(kNoIndexTwiceText, u"<noindex>");
+            if (st.bNoIndex) return Fail(IDS_NO_INDEX_TWICE, u"<noindex>");
             st.bNoIndex = true;
             return true;
         case TOKEN_NOINDEX_CLOSE:
-            if (!st.bNoIndex) return Fail(kNoIndexTagMissingText, u"<noindex>");
+            if (!st.bNoIndex) return Fail(IDS_NO_INDEX_TAG_MISSING, u"<noindex>");
             st.bNoIndex = false;
             return true;
         default:
@@ -159,7 +145,7 @@ bool CArticleIndex::OnWord(ParseState& st, ParseContext& ctx, CIndexWordSink* pS
     if (nSpan > kMaxWordSpan) {
         std::u16string strShown = token.strText;
         if (token.bTruncated) strShown += u"...";
-        return Fail(kWordTooLongText, strShown);
+        return Fail(IDS_WORD_TOO_LONG, strShown);
     }
     IndexWord word;
     word.strText = token.strText;
@@ -187,15 +173,15 @@ bool CArticleIndex::OnPartsSeparator(ParseState& st, CIndexWordSink* pSink) {
     int nError = 0;
     std::u16string_view strArg;
     if (st.bRight) {
-        nError = kPartsSepTwiceText;
+        nError = IDS_PARTS_SEPARATOR_TWICE;
         strArg = m_strPartsSep;
     }
     if (st.bComment) {
-        nError = kCommentTagMissingText;
+        nError = IDS_COMMENT_TAG_MISSING;
         strArg = u"</i>";
     }
     if (st.bNoIndex) {
-        nError = kNoIndexTagMissingText;
+        nError = IDS_NO_INDEX_TAG_MISSING;
         strArg = u"</noindex>";
     }
     if (nError != 0) return Fail(nError, strArg);
@@ -211,13 +197,13 @@ bool CArticleIndex::OnPartsSeparator(ParseState& st, CIndexWordSink* pSink) {
 }
 
 bool CArticleIndex::OnCaptionOpen(ParseState& st, ParseContext& ctx) {
-    if (st.bCaption) return Fail(kCaptionTwiceText);
+    if (st.bCaption) return Fail(IDS_CAPTION_TWICE);
     st.bCaption = true;
     m_bCaption = true;
     ctx.nCurGroup = ctx.nArticle;
     const ArticleToken& token = st.token;
     if (!IsBlankText(std::u16string_view(m_strText).substr(0, token.nBegin))) {
-        return Fail(kCaptionExtraText);
+        return Fail(IDS_CAPTION_EXTRA_SYMBOLS);
     }
     m_nTextBeg += token.nEnd;
     m_nLeftBeg = m_nTextBeg;
@@ -227,10 +213,10 @@ bool CArticleIndex::OnCaptionOpen(ParseState& st, ParseContext& ctx) {
 }
 
 bool CArticleIndex::OnCaptionClose(ParseState& st) {
-    if (!st.bCaption) return Fail(kCaptionOpenMissingText, u"<h>");
+    if (!st.bCaption) return Fail(IDS_CAPTION_TAG_MISSING, u"<h>");
     const ArticleToken& token = st.token;
     if (!IsBlankText(std::u16string_view(m_strText).substr(token.nEnd))) {
-        return Fail(kCaptionExtraText);
+        return Fail(IDS_CAPTION_EXTRA_SYMBOLS);
     }
     m_nRightEnd = m_nTextBeg + token.nBegin;
     ReplaceText(m_strText.substr(0, token.nBegin));

@@ -9,6 +9,7 @@
 
 #include "core/CharTables.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 namespace {
 
@@ -31,7 +32,6 @@ bool IsBreakTag(std::u16string_view strTag) {
     return (strTag[1] == u'b' || strTag[1] == u'B') && (strTag[2] == u'r' || strTag[2] == u'R');
 }
 
-constexpr int kOpenTagText = 41322;
 // Below the first ideographic range (Thai) nothing is an ideograph.
 constexpr char16_t kFirstIdeogram = 0x0E01;
 
@@ -61,7 +61,7 @@ int CArticleIndex::ReadTag(size_t nLt, size_t& nTagEnd) {
     while (j < text.size() && text[j] != u'<' && text[j] != u'>')
         ++j;
     if (j == text.size() || text[j] == u'<') {
-        Fail(kOpenTagText);
+        Fail(IDS_OPEN_TAG);
         return TOKEN_FAIL;
     }
     if (!m_strPartsSep.empty()) {
@@ -69,7 +69,7 @@ int CArticleIndex::ReadTag(size_t nLt, size_t& nTagEnd) {
         const std::u16string_view inside =
             text.substr(nLt + 1, j - nLt - 1 + m_strPartsSep.size() - 1);
         if (inside.find(m_strPartsSep) != std::u16string_view::npos) {
-            Fail(kOpenTagText);
+            Fail(IDS_OPEN_TAG);
             return TOKEN_FAIL;
         }
     }

@@ -5,12 +5,7 @@
 #include "CompileTexts.h"
 #include "SourceText.h"
 #include "core/StringTable.h"
-
-namespace {
-
-constexpr int kErrorOpeningFileText = 41305;  // "Error opening file"
-
-}  // namespace
+#include "core/TextIds.h"
 
 CDictCompiler::CDictCompiler() = default;
 
@@ -67,12 +62,12 @@ bool CDictCompiler::StartCompile(std::u16string_view strSourcePath,
     m_pSource->SetSeparators(m_separators);
     if (!m_pSource->OpenUnicode(strSourcePath)) {
         return fail(
-            WrapMessage(LoadText(kErrorOpeningFileText).value_or(u""), m_pSource->GetError()));
+            WrapMessage(LoadText(IDS_OPEN_FILE_ERROR).value_or(u""), m_pSource->GetError()));
     }
     if (!LoadCharMap(strMappingPath, m_charMap, *this)) return fail(GetError());
     if (!m_pOutput->OpenForWriting(strOutputPath)) {
         return fail(
-            WrapMessage(LoadText(kErrorOpeningFileText).value_or(u""), m_pOutput->GetError()));
+            WrapMessage(LoadText(IDS_OPEN_FILE_ERROR).value_or(u""), m_pOutput->GetError()));
     }
     if (m_bFixedDateAndKey) {
         m_pOutput->SetFixedDate(m_dwFixedDate);

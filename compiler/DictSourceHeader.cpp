@@ -7,15 +7,9 @@
 #include "SourceText.h"
 #include "core/CharTables.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 namespace {
-
-constexpr int kFileTypeText = 41312;
-constexpr int kDictTypeText = 41313;
-constexpr int kKeywordText = 41334;
-constexpr int kIndexAreaText = 41335;
-constexpr int kMorphText = 41336;
-constexpr int kValueTooLongText = 41343;
 
 constexpr std::u16string_view kKeywords[] = {u"$FILE_TYPE:", u"$DICT_TYPE:", u"$INDEX:", u"$MORPH:",
                                              u"$NAME:"};
@@ -87,12 +81,12 @@ bool CDictSource::ParseKeywordLine(std::u16string_view strLine, int& nKeyword,
         if (IsEqualNoCase(strKeyword, kKeywords[i])) nFound = i + 1;
     }
     if (nFound == KEYWORD_NONE) {
-        SetError(FormatTextId(kKeywordText, {strKeyword}));
+        SetError(FormatTextId(IDS_KEYWORD_ERROR, {strKeyword}));
         return false;
     }
     const std::u16string_view value = TrimBlanks(line.substr(nColon + 1));
     if (value.size() > kMaxHeaderValue) {
-        SetError(FormatTextId(kValueTooLongText,
+        SetError(FormatTextId(IDS_KEYWORD_VALUE_TOO_LONG,
                               {strKeyword, int64_t{static_cast<int64_t>(kMaxHeaderValue)}}));
         return false;
     }
@@ -114,21 +108,21 @@ bool CDictSource::ApplyKeyword(int nKeyword, std::u16string_view strValue) {
                 SetFileType(n);
                 return true;
             }
-            SetError(FormatTextId(kFileTypeText, {strValue}));
+            SetError(FormatTextId(IDS_WRONG_FILE_TYPE, {strValue}));
             return false;
         case KEYWORD_DICT_TYPE:
             if (int32_t n = ChoiceOf(strValue, {u"MAIN", u"OTHER"})) {
                 SetDictType(n);
                 return true;
             }
-            SetError(FormatTextId(kDictTypeText, {strValue}));
+            SetError(FormatTextId(IDS_WRONG_DICT_TYPE, {strValue}));
             return false;
         case KEYWORD_INDEX:
             if (int32_t n = ChoiceOf(strValue, {u"LEFT", u"RIGHT", u"BOTH"})) {
                 SetIndexArea(n);
                 return true;
             }
-            SetError(FormatTextId(kIndexAreaText, {strValue}));
+            SetError(FormatTextId(IDS_WRONG_INDEX_AREA, {strValue}));
             return false;
         case KEYWORD_MORPH:
             return ApplyMorphList(strValue);
@@ -147,7 +141,7 @@ bool CDictSource::ApplyMorphList(std::u16string_view strValue) {
             nBeg, nComma == std::u16string_view::npos ? std::u16string_view::npos : nComma - nBeg);
         std::optional<MorphDescr> descr = ParseMorphItem(strItem);
         if (!descr) {
-            SetError(FormatTextId(kMorphText, {TrimBlanks(strItem)}));
+            SetError(FormatTextId(IDS_MORPH_KEYWORD_ERROR, {TrimBlanks(strItem)}));
             return false;
         }
         items.push_back(std::move(*descr));

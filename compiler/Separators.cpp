@@ -4,16 +4,9 @@
 #include "core/Escapes.h"
 #include "core/MyObject.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 namespace {
-
-constexpr int kPartsSepLengthText = 41350;
-constexpr int kArticlesSepLengthText = 41351;
-constexpr int kPartsSepStartText = 41352;
-constexpr int kArticlesSepStartText = 41353;
-constexpr int kSepTypeText = 40106;
-constexpr int kArticlesSepErrorText = 40107;
-constexpr int kPartsSepErrorText = 40108;
 
 std::optional<std::u16string> SeparatorFault(std::u16string_view strSep, size_t nMaxLength,
                                              int nLengthText, int nStartText) {
@@ -28,29 +21,30 @@ std::optional<std::u16string> SeparatorFault(std::u16string_view strSep, size_t 
 }  // namespace
 
 std::optional<std::u16string> PartsSeparatorFault(std::u16string_view strSep) {
-    return SeparatorFault(strSep, kMaxPartsSepLength, kPartsSepLengthText, kPartsSepStartText);
+    return SeparatorFault(strSep, kMaxPartsSepLength, IDS_PARTS_SEPARATOR_LENGTH,
+                          IDS_PARTS_SEPARATOR_START);
 }
 
 std::optional<std::u16string> ArticlesSeparatorFault(std::u16string_view strSep) {
-    return SeparatorFault(strSep, kMaxArticlesSepLength, kArticlesSepLengthText,
-                          kArticlesSepStartText);
+    return SeparatorFault(strSep, kMaxArticlesSepLength, IDS_ARTICLES_SEPARATOR_LENGTH,
+                          IDS_ARTICLES_SEPARATOR_START);
 }
 
 bool CheckSeparatorSettings(const CSeparatorSettings& settings, std::u16string& strError) {
     const int32_t nType = settings.nArticlesSepType;
     if (nType < ARTICLES_SEP_LINE || nType > ARTICLES_SEP_OTHER) {
-        strError =
-            FormatTextId(kSepTypeText, {int64_t{ARTICLES_SEP_LINE}, int64_t{ARTICLES_SEP_OTHER}});
+        strError = FormatTextId(IDS_SEPARATOR_TYPE_RANGE,
+                                {int64_t{ARTICLES_SEP_LINE}, int64_t{ARTICLES_SEP_OTHER}});
         return false;
     }
     if (nType == ARTICLES_SEP_OTHER) {
         if (auto fault = ArticlesSeparatorFault(settings.strArticlesSep)) {
-            strError = WrapMessage(FormatTextId(kArticlesSepErrorText), *fault);
+            strError = WrapMessage(FormatTextId(IDS_ARTICLES_SEPARATOR_ERROR), *fault);
             return false;
         }
     }
     if (auto fault = PartsSeparatorFault(settings.strPartsSep)) {
-        strError = WrapMessage(FormatTextId(kPartsSepErrorText), *fault);
+        strError = WrapMessage(FormatTextId(IDS_PARTS_SEPARATOR_ERROR), *fault);
         return false;
     }
     return true;
@@ -64,11 +58,11 @@ bool DecodeSeparatorSettings(int32_t nType, std::u16string_view strTypedArticles
     // The other separator is decoded only when it is used: scripts pass every
     // option, and a stale text must not stop a compile that ignores it.
     if (nType == ARTICLES_SEP_OTHER && !ParseEscapes(strTypedArticlesSep, decoded.strArticlesSep)) {
-        strError = FormatTextId(kArticlesSepErrorText);
+        strError = FormatTextId(IDS_ARTICLES_SEPARATOR_ERROR);
         return false;
     }
     if (!ParseEscapes(strTypedPartsSep, decoded.strPartsSep)) {
-        strError = FormatTextId(kPartsSepErrorText);
+        strError = FormatTextId(IDS_PARTS_SEPARATOR_ERROR);
         return false;
     }
     if (!CheckSeparatorSettings(decoded, strError)) return false;

@@ -16,6 +16,7 @@
 #include "core/Lemmatizer.h"
 #include "core/ProgramFolder.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 
 namespace {
@@ -23,7 +24,6 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-constexpr int kFolderNotFoundText = 41325;  // "Dictionary folder path not found:\r\n%s"
 
 std::atomic<bool> g_bInterrupted{false};
 
@@ -59,7 +59,7 @@ int Compile(const GlossmillOptions& options) {
     const std::filesystem::path outFolder = OutputFolder(options, programFolder);
     std::error_code ec;
     if (outFolder.empty() || !std::filesystem::is_directory(outFolder, ec)) {
-        PrintError(FormatTextId(kFolderNotFoundText, {Wide(outFolder)}));
+        PrintError(FormatTextId(IDS_FOLDER_NOT_FOUND, {Wide(outFolder)}));
         return kExitUsage;
     }
     CSeparatorSettings separators;

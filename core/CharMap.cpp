@@ -7,15 +7,9 @@
 #include "StringTable.h"
 #include "UnicodeMappingFile.h"
 #include "Utf8.h"
+#include "core/TextIds.h"
 
 namespace {
-
-constexpr int kLineErrorText = 41306;
-constexpr int kNotReadableText = 41338;
-constexpr int kOpenErrorText = 41339;
-constexpr int kReadErrorText = 41340;
-constexpr int kNoReplacementText = 41341;
-constexpr int kIllegalSymbolsText = 41342;
 
 // The Unicode White_Space characters.
 bool IsWhiteSpace(char16_t c) {
@@ -53,17 +47,17 @@ int AddMapLine(std::u16string_view line, CharMap& map) {
     line = Trim(line);
     if (line.empty()) return 0;
     const std::u16string_view rest = TrimLeft(line.substr(1));
-    if (rest.empty()) return kNoReplacementText;
+    if (rest.empty()) return IDS_MAP_INVALID;
     for (char16_t c : rest) {
-        if (!IsWordSymb(c)) return kIllegalSymbolsText;
+        if (!IsWordSymb(c)) return IDS_MAP_ILLEGAL_SYMBOLS;
     }
     map[line.front()] = std::u16string(rest);
     return 0;
 }
 
 std::u16string LineError(std::u16string_view strPath, int nLine, std::u16string_view detail) {
-    return WrapMessage(FormatTextId(kReadErrorText, {strPath}),
-                       JoinMessages({FormatTextId(kLineErrorText, {int64_t{nLine}}), detail}));
+    return WrapMessage(FormatTextId(IDS_MAP_READ_ERROR, {strPath}),
+                       JoinMessages({FormatTextId(IDS_LINE_ERROR, {int64_t{nLine}}), detail}));
 }
 
 }  // namespace
@@ -73,13 +67,13 @@ bool LoadCharMap(std::u16string_view strPath, CharMap& map, CMyObject& errorOwne
     if (strPath.empty()) return true;
     const std::string strPath8 = ToUtf8(strPath);
     if (strPath8.find('\0') != std::string::npos || ::access(strPath8.c_str(), R_OK) != 0) {
-        errorOwner.SetError(FormatTextId(kNotReadableText, {strPath}));
+        errorOwner.SetError(FormatTextId(IDS_MAP_NOT_READABLE, {strPath}));
         return false;
     }
     CUnicodeMappingFile reader;
     if (!reader.OpenUnicode(strPath)) {
         errorOwner.SetError(
-            WrapMessage(FormatTextId(kOpenErrorText, {strPath}), reader.GetError()));
+            WrapMessage(FormatTextId(IDS_MAP_OPEN_ERROR, {strPath}), reader.GetError()));
         return false;
     }
     const int32_t nTextEnd = reader.GetTextEnd();

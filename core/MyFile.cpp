@@ -10,11 +10,11 @@
 
 #include "StringTable.h"
 #include "Utf8.h"
+#include "core/TextIds.h"
 
 namespace {
 
 constexpr size_t kMaxPlatformTextLength = 260;
-constexpr int kOpenFileFailedText = 61697;
 
 std::u16string FaultText(std::u16string_view strPath, std::u16string_view strReason) {
     std::u16string text(strPath);
@@ -62,7 +62,7 @@ bool CMyFile::Open(std::u16string_view strPath, unsigned nFlags) {
         if (m_nFd >= 0) ::close(m_nFd);
         m_nFd = -1;
         SetError(JoinMessages(
-            {LoadText(kOpenFileFailedText).value_or(u""), FaultText(strPath, strReason)}));
+            {LoadText(IDS_OPEN_DOCUMENT_FAILED).value_or(u""), FaultText(strPath, strReason)}));
         return false;
     };
     const std::string strPath8 = ToUtf8(strPath);

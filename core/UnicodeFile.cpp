@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "StringTable.h"
+#include "core/TextIds.h"
 
 namespace {
 
-constexpr int kFileIsEmptyText = 41311;
 constexpr int kUtf8ErrorText = 41333;
-constexpr int kFileTooLargeText = 41346;
 constexpr char16_t kReplacementSymb = 0xFFFD;
 // Line-end detection reads this much at a time: a file without line ends is
 // read to its end.
@@ -86,7 +85,7 @@ bool CUnicodeFile::OpenUnicode(std::u16string_view strPath) {
     try {
         const int64_t nLength = GetLength();
         if (nLength == 0 || nLength > kMaxTextFileLength) {
-            SetError(nLength == 0 ? kFileIsEmptyText : kFileTooLargeText);
+            SetError(nLength == 0 ? IDS_FILE_EMPTY : IDS_FILE_TOO_LARGE);
             Close();
             return false;
         }

@@ -10,12 +10,11 @@
 
 #include "StringTable.h"
 #include "Utf8.h"
+#include "core/TextIds.h"
 
 namespace {
 
 constexpr int kUtf8ErrorText = 41333;
-constexpr int kMappingFailedText = 41344;
-constexpr int kViewFailedText = 41345;
 
 }  // namespace
 
@@ -51,7 +50,7 @@ bool CUnicodeMappingFile::OpenUnicode(std::u16string_view strPath) {
     // refused here.
     struct stat st {};
     if (::fstat(GetFd(), &st) != 0 || st.st_size != m_nFileLength) {
-        SetError(FormatTextId(kMappingFailedText, {GetFilePath()}));
+        SetError(FormatTextId(IDS_MAPPING_ERROR, {GetFilePath()}));
         CloseAsUnopened();
         return false;
     }
@@ -59,7 +58,7 @@ bool CUnicodeMappingFile::OpenUnicode(std::u16string_view strPath) {
         ::mmap(nullptr, static_cast<size_t>(m_nFileLength), PROT_READ, MAP_PRIVATE, GetFd(), 0);
     if (pView == MAP_FAILED) {
         const int nErr = errno;
-        SetError(JoinMessages({FormatTextId(kViewFailedText, {GetFilePath()}),
+        SetError(JoinMessages({FormatTextId(IDS_VIEW_ERROR, {GetFilePath()}),
                                FromUtf8(std::generic_category().message(nErr))}));
         CloseAsUnopened();
         return false;

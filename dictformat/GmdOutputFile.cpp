@@ -9,10 +9,10 @@
 #include <random>
 
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 namespace {
 
-constexpr int kOpenFailedText = 61697;  // "Failed to open document."
 constexpr int kTempAttempts = 64;
 
 std::string TempSuffix(std::mt19937_64& rng) {
@@ -65,7 +65,8 @@ bool CGmdOutputFile::Create(const std::filesystem::path& target) {
         if (nErrno != EEXIST) break;
     }
     if (m_nFd < 0) {
-        SetError(JoinMessages({LoadText(kOpenFailedText).value_or(u""), SystemErrorText(nErrno)}));
+        SetError(JoinMessages(
+            {LoadText(IDS_OPEN_DOCUMENT_FAILED).value_or(u""), SystemErrorText(nErrno)}));
         return false;
     }
     m_buffer.resize(kBufferSize);

@@ -4,15 +4,12 @@
 
 #include "core/CharTables.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "dictformat/DictIndexFile.h"
 #include "library/DictSearch.h"
 #include "library/ResultSort.h"
 
 namespace {
-
-constexpr int IDS_AUTOMATON_ERROR = 41327;
-constexpr int IDS_NODE_NOT_FINAL = 41328;
-constexpr int IDS_SEARCH_ERROR = 41329;
 
 // An article and what its phrases gave it so far.
 struct CPendingArticle {
@@ -106,7 +103,7 @@ bool CDictSearch::FindWordOccurrences(CDictIndexFile& dict, std::u16string_view 
             return true;
         case CFormLookup::NOT_FINAL:
             SetError(FormatTextId(IDS_AUTOMATON_ERROR, {dict.GetFileName()}) + u"\r\n" +
-                     FormatTextId(IDS_NODE_NOT_FINAL));
+                     FormatTextId(IDS_END_NODE_NOT_FINAL));
             return false;
         case CFormLookup::CORRUPT:
             break;

@@ -1,8 +1,9 @@
-// The dictionaries of one run of the shell: the library of the program
-// folder's "Dictionaries", the groups of "DictGroup.bin" and the morphology
-// modules the dictionaries ask for. Start-up and the dictionary manager's
-// Refresh go through here; windows (the start-up splash, message boxes) are
-// the program's business, which shows the collected messages.
+// The dictionaries of one run of the shell: the library of the home's
+// "Dictionaries", the groups of its "DictGroup.bin" and the morphology
+// modules the dictionaries ask for. Start-up, the dictionary manager's
+// Refresh and the headless lookup go through here; windows (the start-up
+// splash, message boxes) are the program's business, which shows the
+// collected messages.
 #pragma once
 
 #include <memory>
@@ -18,38 +19,55 @@ class CLemmatizer;
 
 class CDictSession : public CMyObject {
 public:
-    // strProgramFolder holds "Dictionaries" and "DictGroup.bin". The
-    // lemmatizer (may be null: no morphology) belongs to the caller and must
-    // outlive the session. A read-only session never writes the groups file.
-    CDictSession(std::u16string strProgramFolder, CLemmatizer* pLemmatizer, bool bReadOnly = false);
+    // strHome holds "Dictionaries", "DictGroup.bin" and the settings;
+    // strProgramFolder the morphology data folders (the lemmatiser library
+    // beside the program is the lemmatizer's own business). The lemmatizer
+    // (may be null: no morphology) belongs to the caller and must outlive
+    // the session. A read-only session never writes in the home.
+    CDictSession(std::u16string strHome, std::u16string strProgramFolder, CLemmatizer* pLemmatizer,
+                 bool bReadOnly = false);
     // Saves the groups once more, unless read-only or never initialised.
     ~CDictSession() override;
     CDictSession(const CDictSession&) = delete;
     CDictSession& operator=(const CDictSession&) = delete;
 
     // Once at start: morphology root, library, groups, then a refresh. False
-    // when the refresh collected messages; they are the error text.
+    // when anything left a message; they are the error text. A groups file
+    // that exists but cannot be used is reported, and before the default
+    // groups are written over it, it is kept as "DictGroup.bin.bad".
     bool InitDictionaries();
     // Saves the groups, rescans the folder, reloads the groups and loads the
     // morphology of the current group's dictionaries. Every dictionary
     // object is replaced: whatever pointed at the old ones must be rebuilt.
     // False when any step left a message; all of them, joined by CR LF, are
-    // the error text.
+    // the error text. A missing groups file is no message.
     bool RefreshDictionaries();
+    // Makes the group current and loads the morphology its dictionaries ask
+    // for; false with the error text when the index is outside the list or
+    // a module failed (the group is current then all the same).
+    bool SelectGroup(int nIndex);
 
     CDictLibrary& GetLibrary() { return m_library; }
-    // Exists after InitDictionaries.
+    const CDictLibrary& GetLibrary() const { return m_library; }
+    // Whether the last scan found the "Dictionaries" folder.
+    bool HasDictionariesFolder() const { return m_bFolderFound; }
+    // Exist after InitDictionaries.
     CDictGroupList* GetGroupList() { return m_pGroups.get(); }
+    const CDictGroup* GetCurrentGroup() const;
+    const std::u16string& GetHome() const { return m_strHome; }
     std::u16string GetDictionariesFolder() const;
     std::u16string GetGroupFilePath() const;
 
 private:
+    bool Refresh(std::u16string messages);
+    void KeepDamagedGroupFile(std::u16string& messages) const;
     void LoadMorphology(std::u16string& messages);
-    std::u16string JoinProgramPath(std::u16string_view name) const;
 
+    std::u16string m_strHome;
     std::u16string m_strProgramFolder;
     CLemmatizer* m_pLemmatizer;
     bool m_bReadOnly;
+    bool m_bFolderFound = false;
     CDictLibrary m_library;
     std::unique_ptr<CDictGroupList> m_pGroups;
     std::set<int> m_loadedLanguages;

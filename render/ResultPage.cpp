@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "render/Highlighter.h"
 #include "render/HtmlFragments.h"
 #include "render/PageTags.h"
 
 namespace {
-
-constexpr int IDS_PAGE_HEADER = 40511;
 
 std::u16string Decimal(long long n) {
     const std::string digits = std::to_string(n);

@@ -1,17 +1,11 @@
 #include "render/StatusPages.h"
 
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "render/HtmlFragments.h"
 #include "render/PageTags.h"
 
 namespace {
-constexpr int IDS_START_PAGE = 40512;
-constexpr int IDS_SEARCHING_PAGE = 40513;
-constexpr int IDS_SEARCH_ABORTED = 40204;
-constexpr int IDS_TEXT_NOT_FOUND = 40205;
-constexpr int IDS_ENTER_TEXT = 40206;
-constexpr int IDS_NO_ENABLED_DICTIONARIES = 40306;
-constexpr int IDS_SEARCH_NOT_AVAILABLE = 40307;
 
 std::u16string Wrapped(const std::u16string& strTag, std::u16string_view text) {
     std::u16string page(strTag);

@@ -1,79 +1,42 @@
 #include "shell/HeadlessLookup.h"
 
 #include <chrono>
-#include <filesystem>
 #include <istream>
 #include <ostream>
-#include <set>
 
-#include "core/ProgramFolder.h"
-#include "core/StringTable.h"
 #include "core/Utf8.h"
-#include "dictformat/DictIndexFile.h"
 #include "shell/Json.h"
 
-namespace {
-
-void AddMessage(std::u16string& messages, std::u16string_view text) {
-    if (text.empty()) return;
-    if (!messages.empty()) messages += u"\r\n";
-    messages += text;
-}
-
-}  // namespace
-
 CHeadlessLookup::CHeadlessLookup(std::u16string strHome, std::u16string strProgramFolder)
-    : m_strHome(std::move(strHome)), m_lemmatizer(strProgramFolder) {
-    m_lemmatizer.SetMorphologyRoot(std::move(strProgramFolder));
-}
+    : m_lemmatizer(strProgramFolder),
+      m_session(std::move(strHome), std::move(strProgramFolder), &m_lemmatizer, true) {}
 
 CHeadlessLookup::~CHeadlessLookup() = default;
 
-const CDictGroup* CHeadlessLookup::GetCurrentGroup() const {
-    return m_pGroups ? m_pGroups->GetGroup(m_pGroups->GetCurrentGroup()) : nullptr;
-}
-
 bool CHeadlessLookup::Open(const std::optional<std::u16string>& group,
                            std::u16string& strWarnings) {
-    if (!m_library.ScanFolder(JoinPath(m_strHome, u"Dictionaries"))) {
-        SetError(m_library.GetError());
+    const bool bClean = m_session.InitDictionaries();
+    if (!m_session.HasDictionariesFolder()) {
+        SetError(m_session.GetLibrary().GetError());
         return false;
     }
-    AddMessage(strWarnings, m_library.GetLoadMessages());
-    const std::u16string strGroupFile = JoinPath(m_strHome, u"DictGroup.bin");
-    m_pGroups = std::make_unique<CDictGroupList>(m_library, ToUtf8(strGroupFile));
-    // Without a groups file the window starts with the automatic group too;
-    // only a file that exists and cannot be used is worth a word.
-    if (!m_pGroups->GetError().empty() && std::filesystem::exists(ToUtf8(strGroupFile)))
-        AddMessage(strWarnings, m_pGroups->GetError());
+    if (!bClean) strWarnings = m_session.GetError();
+    CDictGroupList& groups = *m_session.GetGroupList();
     if (group) {
         int nFound = -1;
-        for (int i = 0; i < m_pGroups->GetGroupCount() && nFound < 0; ++i)
-            if (m_pGroups->GetGroup(i)->GetName() == *group) nFound = i;
-        if (nFound < 0 || !m_pGroups->SetCurrentGroup(nFound)) {
+        for (int i = 0; i < groups.GetGroupCount() && nFound < 0; ++i)
+            if (groups.GetGroup(i)->GetName() == *group) nFound = i;
+        if (nFound < 0) {
             SetError(u"No group named '" + *group + u"'");
             return false;
         }
-    }
-    LoadMorphology(strWarnings);
-    m_pSearch = std::make_unique<CDictSearch>(&m_lemmatizer, *m_pGroups);
-    return true;
-}
-
-void CHeadlessLookup::LoadMorphology(std::u16string& strWarnings) {
-    const CDictGroup* pGroup = GetCurrentGroup();
-    if (pGroup == nullptr) return;
-    std::set<int> loaded;
-    for (int n = 0; n < pGroup->Count(); ++n) {
-        const CDictIndexFile* pDict = pGroup->GetDict(n);
-        if (pDict == nullptr || !pDict->IsValid()) continue;
-        for (int i = 0; i < pDict->GetMorphDescrCount(); ++i) {
-            const int nLang = pDict->GetMorphDescr(i).nLangId;
-            if (loaded.contains(nLang) || !m_lemmatizer.IsLanguageEnabled(nLang)) continue;
-            loaded.insert(nLang);
-            if (!m_lemmatizer.LoadLanguage(nLang)) AddMessage(strWarnings, m_lemmatizer.GetError());
+        if (!m_session.SelectGroup(nFound)) {
+            if (!strWarnings.empty()) strWarnings += u"\r\n";
+            strWarnings += m_session.GetError();
         }
     }
+    m_pSearch = std::make_unique<CDictSearch>(&m_lemmatizer, groups);
+    return true;
 }
 
 LookupOutcome CHeadlessLookup::Run(std::u16string_view query, const CLookupOptions& options) {

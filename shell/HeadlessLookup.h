@@ -1,6 +1,6 @@
-// The lookup without a window: the library, groups and morphology set up the
-// way the shell's window sets them up, one search, and its outcome printed as
-// text, HTML or JSON. Nothing the user keeps (groups, settings) is written.
+// The lookup without a window: the window's session opened read-only, one
+// search, and its outcome printed as text, HTML or JSON. Nothing the user
+// keeps (groups, settings) is written.
 #pragma once
 
 #include <iosfwd>
@@ -9,9 +9,8 @@
 
 #include "core/Lemmatizer.h"
 #include "core/MyObject.h"
-#include "library/DictGroupList.h"
-#include "library/DictLibrary.h"
 #include "library/DictSearch.h"
+#include "library/DictSession.h"
 #include "shell/LookupOptions.h"
 
 enum class LookupOutcome { Results, NotFound, EmptyText, NoEnabledDictionaries, Failed };
@@ -23,9 +22,8 @@ public:
     CHeadlessLookup(std::u16string strHome, std::u16string strProgramFolder);
     ~CHeadlessLookup() override;
 
-    // Scans the dictionaries, loads the groups, makes the named group current
-    // (the stored current group when none is named) and loads the morphology
-    // its dictionaries ask for. False, with the error text, when the folder
+    // Opens the session and makes the named group current (the stored current
+    // group when none is named). False, with the error text, when the folder
     // is missing or the group unknown; messages that do not stop a lookup
     // (a damaged dictionary or groups file, a missing language module) are
     // left in strWarnings.
@@ -37,18 +35,15 @@ public:
     int Batch(const CLookupOptions& options, std::istream& in, std::ostream& out);
 
     CDictSearch& GetSearch() { return *m_pSearch; }
-    const CDictLibrary& GetLibrary() const { return m_library; }
-    const std::u16string& GetHome() const { return m_strHome; }
-    const CDictGroup* GetCurrentGroup() const;
+    const CDictLibrary& GetLibrary() const { return m_session.GetLibrary(); }
+    const std::u16string& GetHome() const { return m_session.GetHome(); }
+    const CDictGroup* GetCurrentGroup() const { return m_session.GetCurrentGroup(); }
 
 private:
     LookupOutcome Run(std::u16string_view query, const CLookupOptions& options);
-    void LoadMorphology(std::u16string& strWarnings);
 
-    std::u16string m_strHome;
     CLemmatizer m_lemmatizer;
-    CDictLibrary m_library;
-    std::unique_ptr<CDictGroupList> m_pGroups;
+    CDictSession m_session;
     std::unique_ptr<CDictSearch> m_pSearch;
 };
 

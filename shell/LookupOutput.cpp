@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 #include "render/DictTextReader.h"
@@ -12,10 +13,6 @@
 
 namespace {
 
-constexpr int IDS_TEXT_NOT_FOUND = 40205;
-constexpr int IDS_ENTER_TEXT = 40206;
-constexpr int IDS_NO_ENABLED_DICTIONARIES = 40306;
-constexpr int IDS_SEARCH_NOT_AVAILABLE = 40307;
 constexpr std::u16string_view kNameLanguage = u"English";
 
 std::u16string GroupName(const CHeadlessLookup& lookup) {
