@@ -41,6 +41,7 @@ protected:
         for (const std::u16string& stem : stems)
             AddLemmas(lemmas, Lemmas(stem, lower));
         if (lemmas.empty()) lemmas = CompoundLemmas(lower);
+        AddLemmas(lemmas, ForeignSingulars(lower));
         DropWordUnlessAlone(lemmas, lower, false);
         return lemmas;
     }
@@ -51,12 +52,36 @@ private:
             AddLemma(lemmas, std::move(lemma));
     }
 
-    // Hunspell's stems without those that lost the word's beginning: the
-    // dictionary strips un- and ver- as if they were inflection.
+    // Museen → Museum, Themen → Thema: a noun whose plural the dictionary
+    // spells, and which is no singular of its own (Omen, Omens is no plural
+    // of Oma). The regular plural of a German noun is not that of a noun in
+    // -a, -o, -on or -us, which mostly take -s (Karten of Karte, not of
+    // Karton; Arten of Art, not of Artus); others share it (Studien, Dosen).
+    std::vector<std::u16string> ForeignSingulars(std::u16string_view lower) const {
+        std::vector<std::u16string> lemmas;
+        const std::u16string plural = Capitalise(lower);
+        if (!m_dict.Spell(plural) || m_dict.Spell(plural + u"s")) return lemmas;
+        const bool bRegular =
+            EndsWith(plural, u"en") && (IsDictEntry(plural.substr(0, plural.size() - 1)) ||
+                                        IsDictEntry(plural.substr(0, plural.size() - 2)));
+        for (const std::u16string& singular : ForeignSingularCandidates(lower)) {
+            const bool bTakesS = EndsWith(singular, u"a") || EndsWith(singular, u"o") ||
+                                 EndsWith(singular, u"on") || EndsWith(singular, u"us");
+            if (bRegular && bTakesS) continue;
+            if (IsDictEntry(singular)) AddLemma(lemmas, singular);
+        }
+        return lemmas;
+    }
+
+    // Hunspell's stems without those that lost the word's beginning (the
+    // dictionary strips un- and ver- as if they were inflection) and nouns
+    // in -e it gives an -en plural (Museen is no plural of Muse).
     std::vector<std::u16string> WordStems(std::u16string_view lower) const {
         std::vector<std::u16string> stems = DictStems(lower);
-        std::erase_if(
-            stems, [&](const std::u16string& stem) { return ToLowerLetter(stem[0]) != lower[0]; });
+        std::erase_if(stems, [&](const std::u16string& stem) {
+            return ToLowerLetter(stem[0]) != lower[0] ||
+                   (stem.ends_with(u"e") && lower == ToLowerText(stem) + u"en");
+        });
         return stems;
     }
 

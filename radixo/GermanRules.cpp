@@ -95,6 +95,40 @@ std::vector<std::u16string> ComparisonBaseCandidates(std::u16string_view lowerSt
     return candidates;
 }
 
+std::vector<std::u16string> ForeignSingularCandidates(std::u16string_view lower) {
+    // Plural endings of Latin and Greek nouns, longer first, with the
+    // singular endings they replace. The longest plural ending that matches
+    // decides: Studien is Studium's plural, never Studio's.
+    static constexpr struct {
+        std::u16string_view plural;
+        std::u16string_view singular;
+    } kEndings[] = {
+        {u"anten", u"as"},                                                      // Atlanten
+        {u"izes", u"ex"},                                                       // Indizes
+        {u"ien", u"ium"},  {u"ien", u"ion"}, {u"ien", u"ius"}, {u"ien", u""},   // Materialien
+        {u"ta", u""},                                                           // Schemata
+        {u"en", u"um"},    {u"en", u"a"},    {u"en", u"on"},   {u"en", u"is"},  // Themen
+        {u"en", u"us"},    {u"en", u"os"},   {u"en", u"o"},                     // Viren, Konten
+        {u"a", u"um"},     {u"a", u"on"},                                       // Visa, Lexika
+        {u"i", u"o"}};                                                          // Tempi
+    constexpr size_t kMinStem = 3;
+    std::vector<std::u16string> candidates;
+    std::u16string_view matched;
+    for (const auto& ending : kEndings) {
+        if (!matched.empty() && ending.plural != matched) break;
+        if (lower.size() < ending.plural.size() + kMinStem || !EndsWith(lower, ending.plural))
+            continue;
+        matched = ending.plural;
+        const std::u16string stem(lower.substr(0, lower.size() - ending.plural.size()));
+        // -ien without a singular ending only after l, p and b: Mineral, Prinzip, Adverb.
+        if (ending.plural == u"ien" && ending.singular.empty() &&
+            std::u16string_view(u"lpb").find(stem.back()) == std::u16string_view::npos)
+            continue;
+        candidates.push_back(Capitalise(stem + std::u16string(ending.singular)));
+    }
+    return candidates;
+}
+
 std::u16string UndoUmlauts(std::u16string_view text) {
     std::u16string result(text);
     for (char16_t& c : result) {

@@ -29,5 +29,9 @@ std::vector<std::u16string> UmlautSingularCandidates(std::u16string_view stem);
 // umlaut, with a comparison ending taken off and its last umlaut undone.
 std::vector<std::u16string> ComparisonBaseCandidates(std::u16string_view lowerStem);
 
+// Museen → Museum, Themen → Thema, Visa → Visum, Praxen → Praxis: the
+// capitalised singulars a lower-cased word may be the foreign plural of.
+std::vector<std::u16string> ForeignSingularCandidates(std::u16string_view lower);
+
 // Every ä, ö and ü without its umlaut (Ärzt → Arzt).
 std::u16string UndoUmlauts(std::u16string_view text);

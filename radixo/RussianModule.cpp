@@ -2,12 +2,16 @@
 // irregular forms (pronouns, numerals, люди, шёл, лучше...). The list also
 // mends the past-tense pseudo-entries Hunspell returns as stems (мог,
 // пришла). Where the dictionary lists an inflected form as a word of its own
-// (окон, врачом, тяжелее, принёс), spelling rules find the lemma it belongs to.
+// (окон, врачом, тяжелее, принёс), spelling rules find the lemma it belongs to;
+// so they do for the oblique cases of nouns that lose a vowel (угла, дня,
+// муравья), which the dictionary lists as words of their own.
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
 #include "LetterCase.h"
 #include "MorphModule.h"
+#include "RussianRules.h"
 
 namespace {
 
@@ -68,11 +72,24 @@ private:
             if (pListed != nullptr && !IsListLemma(*pListed, stem)) {
                 for (const std::u16string& lemma : *pListed)
                     AddLemma(lemmas, lemma);
-            } else {
-                AddLemma(lemmas, std::move(stem));
+                continue;
             }
+            // A stem that is an oblique case itself (угла, углы) stands for
+            // its nominative. One that is a feminine noun as well stays, and
+            // as the word itself it is that noun (ложка, not ложок's genitive).
+            const bool bNoun = IsFeminineNoun(stem);
+            std::vector<std::u16string> nominatives;
+            if (!bNoun || stem != lower) nominatives = FleetingVowelLemmas(stem, lower);
+            if (nominatives.empty() || bNoun) AddLemma(lemmas, stem);
+            for (std::u16string& lemma : nominatives)
+                AddLemma(lemmas, std::move(lemma));
         }
         return lemmas;
+    }
+
+    // ложка, кружка: a noun in -а with its own instrumental.
+    bool IsFeminineNoun(const std::u16string& word) const {
+        return word.ends_with(u"а") && m_dict.Spell(word.substr(0, word.size() - 1) + u"ой");
     }
 
     // A stem that our list names as a lemma is a lemma, even if it is also a
@@ -83,6 +100,61 @@ private:
             if (FoldYo(ToLowerText(lemma)) == key) return true;
         }
         return false;
+    }
+
+    // угла → угол, дня → день, зайца → заяц, любви → любовь: the nominatives
+    // a stem of the word stands for when it is an oblique case of a noun that
+    // loses a vowel, and the word is a case of the same noun.
+    std::vector<std::u16string> FleetingVowelLemmas(const std::u16string& stem,
+                                                    const std::u16string& lower) const {
+        const std::vector<FleetingCandidate> ofWord = FleetingVowelCandidates(lower);
+        std::vector<FleetingCandidate> confirmed;
+        for (const FleetingCandidate& candidate : FleetingVowelCandidates(ToLowerText(stem))) {
+            const bool bOfWord = std::any_of(ofWord.begin(), ofWord.end(), [&](const auto& c) {
+                return c.lemma == candidate.lemma && c.stem == candidate.stem;
+            });
+            if (bOfWord && IsConfirmed(candidate)) confirmed.push_back(candidate);
+        }
+        // Of several readings, those that keep their vowel are other nouns
+        // (мех, меха beside мох, мха); a single one is a homonym (лев, лева).
+        const auto keepsVowel = [&](const FleetingCandidate& c) {
+            const std::vector<std::u16string> stems =
+                m_dict.Stem(FoldYo(FormsToConfirm(c).keptVowelGenitive));
+            return std::any_of(stems.begin(), stems.end(),
+                               [&](const auto& stem) { return FoldYo(stem) == FoldYo(c.lemma); });
+        };
+        if (!std::all_of(confirmed.begin(), confirmed.end(), keepsVowel))
+            std::erase_if(confirmed, keepsVowel);
+        // Two vowels for one stem: the о reading is an abbreviation or a
+        // coined word (пос beside пёс), never the noun.
+        const auto hasSoftVowel = [](const FleetingCandidate& c) {
+            const auto vowel =
+                std::mismatch(c.stem.begin(), c.stem.end(), c.lemma.begin(), c.lemma.end()).second;
+            return vowel != c.lemma.end() && (*vowel == u'е' || *vowel == u'ё');
+        };
+        if (std::any_of(confirmed.begin(), confirmed.end(), hasSoftVowel))
+            std::erase_if(confirmed, [&](const auto& c) { return !hasSoftVowel(c); });
+        std::vector<std::u16string> lemmas;
+        for (const FleetingCandidate& candidate : confirmed)
+            AddLemma(lemmas, candidate.lemma);
+        return lemmas;
+    }
+
+    // The candidate is a dictionary word, the dictionary has the oblique
+    // forms its declension makes of the stem, and it is no plural of a
+    // neuter noun (окон of окно).
+    bool IsConfirmed(const FleetingCandidate& candidate) const {
+        if (!IsDictEntry(candidate.lemma)) return false;
+        const ConfirmingForms forms = FormsToConfirm(candidate);
+        const auto exists = [&](const std::vector<std::u16string>& any) {
+            return std::any_of(any.begin(), any.end(),
+                               [&](const std::u16string& form) { return m_dict.Spell(form); });
+        };
+        if (!std::all_of(forms.singular.begin(), forms.singular.end(), exists)) return false;
+        if (std::all_of(forms.plural.begin(), forms.plural.end(), exists)) return true;
+        // A noun without a plural (лён, кашель), unless a neuter noun owns the stem.
+        return std::none_of(forms.plural.begin(), forms.plural.end(), exists) &&
+               (forms.neuter.empty() || !m_dict.Spell(forms.neuter));
     }
 
     std::vector<std::u16string> RuleLemmas(const std::u16string& lower) const {

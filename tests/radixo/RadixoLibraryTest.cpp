@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{1, u"ЛЮДЕЙ", u"ЧЕЛОВЕК"}, WordCase{1, u"ДЕТЕЙ", u"РЕБЁНОК"},
         WordCase{1, u"МОГЛА", u"МОЧЬ"}, WordCase{1, u"ОКОН", u"ОКНО"},
         WordCase{1, u"ПРИНЁС", u"ПРИНЕСТИ"},
+        // nouns that lose a vowel, which the dictionary lists unlinked
+        WordCase{1, u"УГЛА", u"УГОЛ"}, WordCase{1, u"УГЛАМИ", u"УГОЛ"}, WordCase{1, u"РТА", u"РОТ"},
+        WordCase{1, u"ВЕТРУ", u"ВЕТЕР"}, WordCase{1, u"ЛЬВА", u"ЛЕВ"},
+        WordCase{1, u"ЗАЙЦА", u"ЗАЯЦ"}, WordCase{1, u"МУРАВЬЯ", u"МУРАВЕЙ"},
+        WordCase{1, u"ЛЮБВИ", u"ЛЮБОВЬ"}, WordCase{1, u"ЛЬНА", u"ЛЁН"}, WordCase{1, u"ПСА", u"ПЁС"},
         // WordNet's exceptions and rules, our list, Hunspell
         WordCase{2, u"RUNNING", u"RUN"}, WordCase{2, u"WENT", u"GO"},
         WordCase{2, u"KNIVES", u"KNIFE"}, WordCase{2, u"CHILDREN", u"CHILD"},
@@ -76,7 +81,32 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{3, u"BÜCHERN", u"BUCH"}, WordCase{3, u"KINDERN", u"KIND"},
         WordCase{3, u"GEMACHT", u"MACHEN"}, WordCase{3, u"VERSTAND", u"VERSTEHEN"},
         WordCase{3, u"FÜßE", u"FUß"}, WordCase{3, u"HAUSTÜREN", u"HAUSTÜR"},
-        WordCase{3, u"WOHNUNGEN", u"WOHNUNG"}, WordCase{3, u"GRÖßER", u"GROß"}));
+        WordCase{3, u"WOHNUNGEN", u"WOHNUNG"}, WordCase{3, u"GRÖßER", u"GROß"},
+        // foreign plurals
+        WordCase{3, u"MUSEEN", u"MUSEUM"}, WordCase{3, u"THEMEN", u"THEMA"},
+        WordCase{3, u"VISA", u"VISUM"}, WordCase{3, u"PRAXEN", u"PRAXIS"},
+        WordCase{3, u"MATERIALIEN", u"MATERIAL"}, WordCase{3, u"SCHEMATA", u"SCHEMA"}));
+
+// A rule whose candidate the dictionary does not confirm adds nothing: the
+// candidate is no noun of that declension (окон, зол), keeps its vowel (мех),
+// takes another plural (Karton, Studio) or is a singular's own form (Omen).
+class RadixoUnconfirmed : public ::testing::TestWithParam<WordCase> {};
+
+TEST_P(RadixoUnconfirmed, RuleAddsNoLemmaTheDictionaryDoesNotConfirm) {
+    const WordCase& c = GetParam();
+    Load(c.nLang);
+    EXPECT_FALSE(Contains(UpperLemmas(c.pszWord, c.nLang), c.pszLemma)) << ToUtf8(c.pszWord);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, RadixoUnconfirmed,
+    ::testing::Values(WordCase{1, u"ОКНА", u"ОКОН"}, WordCase{1, u"ЗЛА", u"ЗОЛ"},
+                      WordCase{1, u"СОСНА", u"СОСЕН"}, WordCase{1, u"МХА", u"МЕХ"},
+                      WordCase{1, u"ПСА", u"ПОС"}, WordCase{1, u"РВА", u"РЁВ"},
+                      WordCase{1, u"ЛОЖКОЙ", u"ЛОЖОК"}, WordCase{1, u"УГЛИ", u"УГОЛ"},
+                      WordCase{3, u"KARTEN", u"KARTON"}, WordCase{3, u"ARTEN", u"ARTUS"},
+                      WordCase{3, u"STUDIEN", u"STUDIO"}, WordCase{3, u"OMEN", u"OMA"},
+                      WordCase{3, u"MUSEEN", u"MUS"}, WordCase{3, u"MUSEEN", u"MUSE"}));
 
 TEST(Radixo, UnknownWordsGiveNothingAndLemmasComeOnce) {
     Load(2);

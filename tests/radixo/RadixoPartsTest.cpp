@@ -1,6 +1,6 @@
 // The inner parts of the lemmatiser that need no dictionary: our word-list
 // format, the dictionaries' character sets, letter case and the German
-// spelling rules.
+// spelling rules, and the Russian spelling rules.
 #include <gtest/gtest.h>
 
 #include "core/TempDir.h"
@@ -8,6 +8,7 @@
 #include "radixo/FormList.h"
 #include "radixo/GermanRules.h"
 #include "radixo/LetterCase.h"
+#include "radixo/RussianRules.h"
 
 namespace {
 
@@ -126,6 +127,64 @@ TEST(GermanRules, CandidatesFollowTheSpellingOfInflection) {
     EXPECT_TRUE(PrefixSplits(u"aus").empty());
     EXPECT_TRUE(IsInfinitive(u"gehen"));
     EXPECT_FALSE(IsInfinitive(u"Laden"));
+}
+
+TEST(GermanRules, ForeignPluralsGiveTheSingularsOfTheirLongestEnding) {
+    const struct {
+        const char16_t* pszPlural;
+        Words expected;
+    } cases[] = {
+        {u"museen", {u"Museum", u"Musea", u"Museon", u"Museis", u"Museus", u"Museos", u"Museo"}},
+        {u"studien", {u"Studium", u"Studion", u"Studius"}},  // never Studio
+        {u"materialien", {u"Materialium", u"Materialion", u"Materialius", u"Material"}},
+        {u"atlanten", {u"Atlas"}},
+        {u"indizes", {u"Index"}},
+        {u"kommata", {u"Komma"}},
+        {u"visa", {u"Visum", u"Vison"}},
+        {u"tempi", {u"Tempo"}},
+        {u"haus", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ForeignSingularCandidates(c.pszPlural), c.expected) << ToUtf8(c.pszPlural);
+}
+
+TEST(RussianRules, ObliqueCasesGiveTheNominativeWithItsVowelBack) {
+    const struct {
+        const char16_t* pszForm;
+        const char16_t* pszLemma;
+        Declension declension;
+    } cases[] = {
+        {u"угла", u"угол", Declension::Hard},        {u"углами", u"угол", Declension::Hard},
+        {u"ветру", u"ветер", Declension::Hard},      {u"пса", u"пёс", Declension::Hard},
+        {u"льва", u"лев", Declension::Hard},         {u"пальцем", u"палец", Declension::Hard},
+        {u"зайца", u"заяц", Declension::Hard},       {u"бойцы", u"боец", Declension::Hard},
+        {u"кусков", u"кусок", Declension::Hard},     {u"дня", u"день", Declension::Soft},
+        {u"муравья", u"муравей", Declension::Soft},  {u"улью", u"улей", Declension::Soft},
+        {u"любви", u"любовь", Declension::Feminine}, {u"вшами", u"вошь", Declension::Feminine},
+    };
+    for (const auto& c : cases) {
+        const auto candidates = FleetingVowelCandidates(c.pszForm);
+        EXPECT_TRUE(std::any_of(candidates.begin(), candidates.end(), [&](const auto& candidate) {
+            return candidate.lemma == c.pszLemma && candidate.declension == c.declension;
+        })) << ToUtf8(c.pszForm);
+    }
+    // No vowel to put back, or an ending no such declension has.
+    for (const char16_t* pszForm : {u"книга", u"стол", u"ложкой"})
+        EXPECT_TRUE(FleetingVowelCandidates(pszForm).empty()) << ToUtf8(pszForm);
+}
+
+TEST(RussianRules, CandidatesAreConfirmedByTheirOwnDeclension) {
+    const FleetingCandidate angle{u"угол", u"угл", Declension::Hard};
+    const ConfirmingForms forms = FormsToConfirm(angle);
+    EXPECT_EQ(forms.singular, (std::vector<Words>{{u"угла"}, {u"углу"}, {u"углом", u"углем"}}));
+    EXPECT_EQ(forms.plural, (std::vector<Words>{{u"углы"}, {u"углов", u"углев", u"углей"}}));
+    EXPECT_EQ(forms.keptVowelGenitive, u"угола");
+    EXPECT_EQ(forms.neuter, u"угло");
+    EXPECT_EQ(FormsToConfirm({u"сердец", u"сердц", Declension::Hard}).neuter, u"сердце");
+    EXPECT_EQ(FormsToConfirm({u"кусок", u"куск", Declension::Hard}).plural[0], Words{u"куски"});
+    const ConfirmingForms love = FormsToConfirm({u"любовь", u"любв", Declension::Feminine});
+    EXPECT_EQ(love.singular, (std::vector<Words>{{u"любви"}, {u"любовью"}}));
+    EXPECT_TRUE(love.plural.empty());
 }
 
 }  // namespace
