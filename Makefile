@@ -2,13 +2,14 @@
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+DEB_DIR ?= build-deb
 # Seconds per fuzz target: `make fuzz` runs each this long, `make test` runs
 # each FUZZ_TEST_SECONDS from its seed corpus.
 FUZZ_SECONDS ?= 300
 FUZZ_TEST_SECONDS ?= 30
 JOBS ?= 2
 
-.PHONY: all deps build test test-unit test-asan test-fuzz fuzz fuzz-build run bench format clean
+.PHONY: all deps build test test-unit test-asan test-fuzz fuzz fuzz-build run bench deb format clean
 
 all: build
 
@@ -56,8 +57,12 @@ run: build
 bench: build
 	@scripts/run-bench $(BUILD_DIR)
 
+# The Debian package, checked with lintian; the .deb lands in $(DEB_DIR)/.
+deb: deps
+	@scripts/build-deb $(DEB_DIR)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEB_DIR)

@@ -13,6 +13,7 @@
 #include "compiler/DictCompiler.h"
 #include "compiler/LemmatizerSource.h"
 #include "compiler/Separators.h"
+#include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
 #include "core/ProgramFolder.h"
 #include "core/StringTable.h"
@@ -70,9 +71,10 @@ int Compile(const GlossmillOptions& options) {
         return kExitUsage;
     }
 
-    // The lemmatiser library and its data folders stay beside the program.
-    CLemmatizer lemmatizer(GetProgramFolder());
-    lemmatizer.SetMorphologyRoot(GetProgramFolder());
+    // The lemmatiser library and its data folders sit side by side.
+    const std::u16string strLibraryFolder = GetInstallLayout().strLibraryFolder;
+    CLemmatizer lemmatizer(strLibraryFolder);
+    lemmatizer.SetMorphologyRoot(strLibraryFolder);
     CLemmatizerSource lemmas(lemmatizer);
     CDictCompiler compiler;
     // Nothing here waits on the user: the compile may take the full priority.

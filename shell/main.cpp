@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ProgramFolder.h"
+#include "core/InstallLayout.h"
 #include "core/Utf8.h"
 #include "shell/HeadlessLookup.h"
 #include "shell/Json.h"
@@ -32,9 +32,10 @@ int main(int argc, char** argv) {
         std::cout << "glossmere " GLOSS_VERSION "\n";
         return 0;
     }
-    const std::u16string strProgramFolder = GetProgramFolder();
-    const std::u16string strHome = options->strHome.empty() ? strProgramFolder : options->strHome;
-    CHeadlessLookup lookup(strHome, strProgramFolder);
+    const CInstallLayout layout = GetInstallLayout();
+    const std::u16string strHome =
+        options->strHome.empty() ? layout.strProgramFolder : options->strHome;
+    CHeadlessLookup lookup(strHome, layout.strLibraryFolder);
     std::u16string strWarnings;
     const bool bOpen = lookup.Open(options->group, strWarnings);
     if (!strWarnings.empty()) std::cerr << ToUtf8(strWarnings) << '\n';
