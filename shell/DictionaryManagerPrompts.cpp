@@ -1,0 +1,85 @@
+#include "DictionaryManagerPrompts.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "DictionaryManagerGroupName.h"
+#include "ManagerRules.h"
+#include "core/StringTable.h"
+
+namespace {
+
+QString Text(int nId) {
+    return QString::fromStdU16String(FormatTextId(nId));
+}
+
+// Message texts use CR LF between lines; a label wants "\n".
+QString ForDisplay(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void Show(QWidget* parent, QMessageBox::Icon icon, int nCaption, const QString& text) {
+    QMessageBox box(icon, Text(nCaption), ForDisplay(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+ReplaceAnswer AskToReplace(QWidget* parent, const QString& target) {
+    QMessageBox box(
+        QMessageBox::Warning, Text(40301),
+        QObject::tr("The folder already holds '%1'.\nReplace it?").arg(target),
+        QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::No);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return ReplaceAnswer::Yes;
+        case QMessageBox::YesToAll:
+            return ReplaceAnswer::YesToAll;
+        case QMessageBox::No:
+            return ReplaceAnswer::No;
+        default:
+            return ReplaceAnswer::Cancel;
+    }
+}
+
+}  // namespace
+
+CManagerPrompts DesktopManagerPrompts() {
+    CManagerPrompts prompts;
+    prompts.askYesNo = [](QWidget* parent, const QString& text) {
+        QMessageBox box(QMessageBox::Warning, Text(40301), ForDisplay(text),
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+    prompts.warn = [](QWidget* parent, const QString& text) {
+        Show(parent, QMessageBox::Warning, 40301, text);
+    };
+    prompts.inform = [](QWidget* parent, const QString& text) {
+        Show(parent, QMessageBox::Information, 40201, text);
+    };
+    prompts.error = [](QWidget* parent, const QString& text) {
+        Show(parent, QMessageBox::Critical, 40101, text);
+    };
+    prompts.askGroupName = [warn = prompts.warn](QWidget* parent,
+                                                 const QString& initial) -> std::optional<QString> {
+        CGroupNameDlg dlg(initial, warn, parent);
+        if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+        return dlg.Name();
+    };
+    prompts.chooseDictionaryFiles = [](QWidget* parent) {
+        return QFileDialog::getOpenFileNames(
+            parent, Text(40533), QString(),
+            QString::fromStdU16String(QtFileFilter(FormatTextId(40531))));
+    };
+    prompts.askReplace = AskToReplace;
+    prompts.openPath = [](const QString& path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+    prompts.moveToTrash = [](const std::filesystem::path& path) {
+        return QFile::moveToTrash(QString::fromStdString(path.string()));
+    };
+    return prompts;
+}
