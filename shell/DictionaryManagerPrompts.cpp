@@ -1,9 +1,11 @@
 #include "DictionaryManagerPrompts.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "DictionaryManagerGroupName.h"
@@ -79,6 +81,11 @@ CManagerPrompts DesktopManagerPrompts() {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
     prompts.moveToTrash = [](const std::filesystem::path& path) {
+        // Without the user's data folder Qt cannot find the home trash and
+        // moves the file into the current folder instead; the folder is
+        // one every desktop user has, so make sure of it.
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (data.isEmpty() || !QDir().mkpath(data)) return false;
         return QFile::moveToTrash(QString::fromStdString(path.string()));
     };
     return prompts;

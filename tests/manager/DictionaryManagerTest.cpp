@@ -32,7 +32,6 @@ public:
         qputenv("HOME", m_home->path().toUtf8());
         qputenv("XDG_DATA_HOME", (m_home->path() + "/.local/share").toUtf8());
         qputenv("XDG_CONFIG_HOME", (m_home->path() + "/.config").toUtf8());
-        fs::create_directories(m_home->path().toStdString() + "/.local/share");
         static int argc = 1;
         static char name[] = "manager_tests";
         static char* argv[] = {name, nullptr};
@@ -239,6 +238,7 @@ TEST_F(ManagerTest, AddEnableOrderDisableRenameAndDeleteReachTheGroupsFileAndThe
         EXPECT_FALSE(fs::exists(dicts / name)) << name;
         EXPECT_TRUE(fs::exists(CQtEnvironment::TrashFiles() / name)) << name;
     }
+    EXPECT_FALSE(fs::exists(fs::current_path() / "files" / "animals.gmd"));
     EXPECT_EQ(dlg->Selection(), CListSelection::Enabled(0));
     // A file that did not open can be deleted.
     Click(*dlg, &disabled, 1);
