@@ -3,6 +3,7 @@
 #include "ManagerRules.h"
 #include "core/IniFile.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "library/DictSession.h"
 
 namespace {
@@ -31,9 +32,9 @@ void WriteManageDlgLess(const std::filesystem::path& iniPath, bool bReduced) {
 bool RunDictionaryManager(QWidget* parent, const CManagerSetup& setup, bool bAddAtOnce) {
     const std::optional<bool> reduced = ReadManageDlgLess(setup.iniPath);
     if (!reduced) {
-        setup.prompts.error(parent,
-                            QString::fromStdU16String(FormatTextId(40114) + u"\r\n" +
-                                                      FormatTextId(40510, {kSection, kKey})));
+        setup.prompts.error(parent, QString::fromStdU16String(
+                                        FormatTextId(IDS_REDUCED_MANAGER_ERROR) + u"\r\n" +
+                                        FormatTextId(IDS_SHELL_INI_LOCATION, {kSection, kKey})));
         return false;
     }
     CManagerFormState state;

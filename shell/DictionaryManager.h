@@ -22,6 +22,6 @@ struct CManagerSetup {
 };
 
 // Runs the manager over the session until the user closes it. False when a
-// bad "ManageDlgLess" value kept it from opening (40114 was shown). The
+// bad "ManageDlgLess" value kept it from opening (its message was shown). The
 // caller refills whatever shows the groups afterwards.
 bool RunDictionaryManager(QWidget* parent, const CManagerSetup& setup, bool bAddAtOnce);

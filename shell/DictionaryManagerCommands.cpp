@@ -8,6 +8,7 @@
 #include "DictionaryManagerList.h"
 #include "ManagerFiles.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 #include "library/DictSession.h"
@@ -102,11 +103,11 @@ void CDictionaryManagerDlg::RenameGroup() {
 
 void CDictionaryManagerDlg::DeleteGroup() {
     if (m_nGroup == 0) {
-        m_prompts.warn(this, Text(40310));
+        m_prompts.warn(this, Text(IDS_FIRST_GROUP_NOT_DELETABLE));
         return;
     }
     CDictGroupList& groups = *m_session.GetGroupList();
-    if (!m_prompts.askYesNo(this, Text(40403, {Group()->GetName()}))) return;
+    if (!m_prompts.askYesNo(this, Text(IDS_ASK_DELETE_GROUP, {Group()->GetName()}))) return;
     if (!groups.DeleteGroup(m_nGroup)) return;
     m_nGroup = groups.GetCurrentGroup();
     FillGroups();
@@ -122,7 +123,7 @@ void CDictionaryManagerDlg::EnableDictionary() {
     const CDictIndexFile* pDict = pGroup->GetDict(nRow, GROUP_FILTER_DISABLED);
     if (!pDict) return;
     if (!pDict->IsValid()) {
-        m_prompts.warn(this, Text(40535));
+        m_prompts.warn(this, Text(IDS_DICTIONARY_CORRUPTED));
         return;
     }
     pGroup->SetEnabled(nRow, true, GROUP_FILTER_DISABLED);
@@ -225,7 +226,8 @@ void CDictionaryManagerDlg::AddDictionaries() {
     const fs::path folder = DictionariesFolder();
     const CAddPlan plan = PlanAddDictionaries(chosen, folder);
     if (plan.bAlreadyInstalled) {
-        m_prompts.inform(this, Text(chosen.size() == 1 ? 40211 : 40212));
+        m_prompts.inform(
+            this, Text(chosen.size() == 1 ? IDS_DICTIONARY_INSTALLED : IDS_DICTIONARIES_INSTALLED));
     }
     if (plan.arrPaths.empty()) {
         EndCommand();
@@ -252,7 +254,7 @@ void CDictionaryManagerDlg::DeleteDictionary() {
     if (!pDict) return;
     const QString name =
         pDict->IsValid() ? DisplayName(*pDict) : QString::fromStdU16String(pDict->GetFileName());
-    if (!m_prompts.askYesNo(this, Text(40404, {name.toStdU16String()}))) return;
+    if (!m_prompts.askYesNo(this, Text(IDS_ASK_DELETE_DICTIONARY, {name.toStdU16String()}))) return;
     BeginCommand();
     const CListSelection sel = Selection();
     const ManagerList list = sel.nEnabledRow >= 0 ? ManagerList::Enabled : ManagerList::Disabled;
@@ -262,7 +264,7 @@ void CDictionaryManagerDlg::DeleteDictionary() {
     const CDeleteResult result =
         DeleteDictionaryFiles(PlanDeleteDictionary(path), m_prompts.moveToTrash);
     for (const fs::path& failed : result.arrFailed)
-        m_prompts.warn(this, Text(40316, {FromUtf8(failed.string())}));
+        m_prompts.warn(this, Text(IDS_CANNOT_DELETE_FILE, {FromUtf8(failed.string())}));
     RefreshLibrary();
     ApplySelection(SelectionAfterRemoval(list, nRow, Counts()));
     EndCommand();
@@ -272,7 +274,7 @@ void CDictionaryManagerDlg::Explore() {
     const std::u16string folder = m_session.GetDictionariesFolder();
     std::error_code ec;
     if (!fs::is_directory(ToUtf8(folder), ec)) {
-        m_prompts.error(this, Text(41325, {folder}));
+        m_prompts.error(this, Text(IDS_FOLDER_NOT_FOUND, {folder}));
         return;
     }
     m_prompts.openPath(QString::fromStdU16String(folder));
@@ -283,7 +285,7 @@ void CDictionaryManagerDlg::OpenAdditionalInfo() {
     if (!pDict) return;
     const fs::path info = InfoFileOf(ToUtf8(pDict->GetFilePath()));
     if (!QFileInfo(QString::fromStdString(info.string())).isFile()) {
-        m_prompts.warn(this, Text(40315));
+        m_prompts.warn(this, Text(IDS_INFO_FILE_NOT_FOUND));
         return;
     }
     m_prompts.openPath(QString::fromStdString(info.string()));

@@ -18,6 +18,7 @@
 #include "DictionaryManagerList.h"
 #include "ManagerFiles.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 #include "library/DictSession.h"
@@ -166,19 +167,20 @@ QWidget* CDictionaryManagerDlg::BuildLists() {
     auto* pRow = new QWidget(this);
     auto* pLayout = new QHBoxLayout(pRow);
     pLayout->setContentsMargins(0, 0, 0, 0);
-    m_pDisabled = new CManagerList(Text(40543), pRow);
+    m_pDisabled = new CManagerList(Text(IDS_DISABLED_DICTIONARIES), pRow);
     m_pDisabled->setObjectName(QStringLiteral("disabledList"));
-    m_pEnabled = new CManagerList(Text(40542), pRow);
+    m_pEnabled = new CManagerList(Text(IDS_ENABLED_DICTIONARIES), pRow);
     m_pEnabled->setObjectName(QStringLiteral("enabledList"));
     using Dlg = CDictionaryManagerDlg;
-    m_pEnable = ListButton(40536, int(ManagerIcon::Enable), &Dlg::EnableDictionary);
-    m_pEnableAll = ListButton(40537, int(ManagerIcon::EnableAll), &Dlg::EnableAll);
-    m_pDisable = ListButton(40538, int(ManagerIcon::Disable), &Dlg::DisableDictionary);
-    m_pDisableAll = ListButton(40539, int(ManagerIcon::DisableAll), &Dlg::DisableAll);
-    m_pTop = ListButton(40523, int(ManagerIcon::Top), &Dlg::MoveToTop);
-    m_pUp = ListButton(40524, int(ManagerIcon::Up), &Dlg::MoveUp);
-    m_pDown = ListButton(40525, int(ManagerIcon::Down), &Dlg::MoveDown);
-    m_pBottom = ListButton(40526, int(ManagerIcon::Bottom), &Dlg::MoveToBottom);
+    m_pEnable = ListButton(IDS_ENABLE_DICTIONARY, int(ManagerIcon::Enable), &Dlg::EnableDictionary);
+    m_pEnableAll = ListButton(IDS_ENABLE_ALL, int(ManagerIcon::EnableAll), &Dlg::EnableAll);
+    m_pDisable =
+        ListButton(IDS_DISABLE_DICTIONARY, int(ManagerIcon::Disable), &Dlg::DisableDictionary);
+    m_pDisableAll = ListButton(IDS_DISABLE_ALL, int(ManagerIcon::DisableAll), &Dlg::DisableAll);
+    m_pTop = ListButton(IDS_MOVE_TO_TOP, int(ManagerIcon::Top), &Dlg::MoveToTop);
+    m_pUp = ListButton(IDS_MOVE_UP, int(ManagerIcon::Up), &Dlg::MoveUp);
+    m_pDown = ListButton(IDS_MOVE_DOWN, int(ManagerIcon::Down), &Dlg::MoveDown);
+    m_pBottom = ListButton(IDS_MOVE_TO_BOTTOM, int(ManagerIcon::Bottom), &Dlg::MoveToBottom);
     const auto column = [&](std::initializer_list<QToolButton*> buttons) {
         auto* pColumn = new QVBoxLayout;
         pColumn->addStretch(1);
@@ -202,7 +204,7 @@ QWidget* CDictionaryManagerDlg::BuildFileRow() {
     pAdd->setObjectName(QStringLiteral("addDictionaries"));
     m_pDeleteDict = new QPushButton(tr("Delete dictionary"), pRow);
     m_pDeleteDict->setObjectName(QStringLiteral("deleteDictionary"));
-    m_pDeleteDict->setToolTip(Text(40544));
+    m_pDeleteDict->setToolTip(Text(IDS_DELETE_DICTIONARY_FILES));
     auto* pRefresh = new QPushButton(tr("Refresh"), pRow);
     pRefresh->setObjectName(QStringLiteral("refresh"));
     auto* pExplore = new QPushButton(tr("Explore"), pRow);
@@ -300,7 +302,7 @@ void CDictionaryManagerDlg::FillLists() {
             const std::u16string text =
                 ListRowText(dict.IsValid(), DisplayName(dict).toStdU16String(), dict.GetFileName());
             pList->AddRow(QString::fromStdU16String(text), dict.IsValid(),
-                          dict.IsValid() ? QString() : Text(40535));
+                          dict.IsValid() ? QString() : Text(IDS_DICTIONARY_CORRUPTED));
         }
     }
 }
@@ -363,7 +365,7 @@ void CDictionaryManagerDlg::UpdateInformation() {
             articles = QString::number(pDict->GetArticleCount());
             words = QString::number(pDict->GetWordCount());
         } else {
-            name = Text(40535);
+            name = Text(IDS_DICTIONARY_CORRUPTED);
         }
         const QFileInfo info(QString::fromStdString(InfoFileOf(ToUtf8(pDict->GetFilePath()))));
         bInfoFile = info.isFile() && info.isReadable();

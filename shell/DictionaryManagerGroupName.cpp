@@ -6,6 +6,7 @@
 
 #include "ManagerRules.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 CGroupNameDlg::CGroupNameDlg(const QString& initial,
                              std::function<void(QWidget*, const QString&)> warn, QWidget* parent)
@@ -30,7 +31,7 @@ QString CGroupNameDlg::Name() const {
 
 void CGroupNameDlg::accept() {
     if (Name().isEmpty()) {
-        if (m_warn) m_warn(this, QString::fromStdU16String(FormatTextId(40308)));
+        if (m_warn) m_warn(this, QString::fromStdU16String(FormatTextId(IDS_ENTER_GROUP_NAME)));
         m_pName->setFocus();
         return;
     }

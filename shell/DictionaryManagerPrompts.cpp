@@ -11,6 +11,7 @@
 #include "DictionaryManagerGroupName.h"
 #include "ManagerRules.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void Show(QWidget* parent, QMessageBox::Icon icon, int nCaption, const QString& 
 
 ReplaceAnswer AskToReplace(QWidget* parent, const QString& target) {
     QMessageBox box(
-        QMessageBox::Warning, Text(40301),
+        QMessageBox::Warning, Text(IDS_CAPTION_WARNING),
         QObject::tr("The folder already holds '%1'.\nReplace it?").arg(target),
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::No);
@@ -51,19 +52,19 @@ ReplaceAnswer AskToReplace(QWidget* parent, const QString& target) {
 CManagerPrompts DesktopManagerPrompts() {
     CManagerPrompts prompts;
     prompts.askYesNo = [](QWidget* parent, const QString& text) {
-        QMessageBox box(QMessageBox::Warning, Text(40301), ForDisplay(text),
+        QMessageBox box(QMessageBox::Warning, Text(IDS_CAPTION_WARNING), ForDisplay(text),
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     };
     prompts.warn = [](QWidget* parent, const QString& text) {
-        Show(parent, QMessageBox::Warning, 40301, text);
+        Show(parent, QMessageBox::Warning, IDS_CAPTION_WARNING, text);
     };
     prompts.inform = [](QWidget* parent, const QString& text) {
-        Show(parent, QMessageBox::Information, 40201, text);
+        Show(parent, QMessageBox::Information, IDS_CAPTION_INFORMATION, text);
     };
     prompts.error = [](QWidget* parent, const QString& text) {
-        Show(parent, QMessageBox::Critical, 40101, text);
+        Show(parent, QMessageBox::Critical, IDS_CAPTION_ERROR, text);
     };
     prompts.askGroupName = [warn = prompts.warn](QWidget* parent,
                                                  const QString& initial) -> std::optional<QString> {
@@ -73,8 +74,8 @@ CManagerPrompts DesktopManagerPrompts() {
     };
     prompts.chooseDictionaryFiles = [](QWidget* parent) {
         return QFileDialog::getOpenFileNames(
-            parent, Text(40533), QString(),
-            QString::fromStdU16String(QtFileFilter(FormatTextId(40531))));
+            parent, Text(IDS_SELECT_DICTIONARY_FILES), QString(),
+            QString::fromStdU16String(QtFileFilter(FormatTextId(IDS_DICTIONARY_FILE_FILTER))));
     };
     prompts.askReplace = AskToReplace;
     prompts.openPath = [](const QString& path) {

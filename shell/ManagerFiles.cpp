@@ -4,6 +4,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 #include "library/DictInfoFile.h"
 
@@ -17,7 +18,8 @@ bool Exists(const fs::path& path) {
 }
 
 std::u16string CopyError(const fs::path& path, const std::error_code& ec) {
-    return FormatTextId(41326, {FromUtf8(path.string())}) + u"\r\n" + FileErrorText(ec.value());
+    return FormatTextId(IDS_FILE_PROCESSING_ERROR, {FromUtf8(path.string())}) + u"\r\n" +
+           FileErrorText(ec.value());
 }
 
 // The file goes to a hidden temporary name beside target (never "*.gmd",

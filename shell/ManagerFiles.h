@@ -22,8 +22,8 @@ std::filesystem::path InfoFileOf(const std::filesystem::path& dictPath);
 bool IsSameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
 
 struct CAddPlan {
-    // The chosen files already lie in the "Dictionaries" folder: 40211 for
-    // one, 40212 for several, and nothing is copied.
+    // The chosen files already lie in the "Dictionaries" folder: "already
+    // installed", and nothing is copied.
     bool bAlreadyInstalled = false;
     // Each chosen file, then its companion and its information file where
     // they exist.
@@ -46,8 +46,9 @@ using AskReplace = std::function<ReplaceAnswer(const std::filesystem::path& targ
 
 struct CCopyResult {
     bool bCancelled = false;
-    // One message per item that could not be copied (41326 with its path,
-    // CR LF and the system's reason); the other items are copied.
+    // One message per item that could not be copied ("Error while
+    // processing file" with its path, CR LF and the system's reason); the
+    // other items are copied.
     std::vector<std::u16string> arrErrors;
 };
 // Copies every file or folder into folder, each file to a temporary name
@@ -59,8 +60,8 @@ CCopyResult CopyIntoFolder(std::span<const std::filesystem::path> sources,
 // move failed.
 using MoveToTrash = std::function<bool(const std::filesystem::path& path)>;
 struct CDeleteResult {
-    // The dictionary file and the companion when they could not be removed
-    // (40316 each); a failure on the information file is of no concern.
+    // The dictionary file and the companion when they could not be removed;
+    // a failure on the information file is of no concern.
     std::vector<std::filesystem::path> arrFailed;
 };
 // The trash where there is one, else the files are deleted outright.

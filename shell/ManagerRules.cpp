@@ -5,6 +5,7 @@
 
 #include "core/IniFile.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 int EncodeSelection(const CListSelection& sel) {
     if (sel.nEnabledRow >= 0) return sel.nEnabledRow + 1;
@@ -118,13 +119,16 @@ std::optional<bool> ParseManageDlgLess(std::u16string_view text) {
 
 std::u16string ComposeImportantMessages(const CMessageFacts& facts) {
     std::u16string parts[4];
-    if (facts.bLibraryEmpty) parts[0] = FormatTextId(40305) + u" " + FormatTextId(40213);
+    if (facts.bLibraryEmpty)
+        parts[0] =
+            FormatTextId(IDS_NO_DICTIONARY_FILES) + u" " + FormatTextId(IDS_PRESS_ADD_DICTIONARIES);
     if (facts.strEmptyCurrentGroup) {
-        parts[2] = FormatTextId(40301) + u" " + FormatTextId(40306, {*facts.strEmptyCurrentGroup});
+        parts[2] = FormatTextId(IDS_CAPTION_WARNING) + u" " +
+                   FormatTextId(IDS_NO_ENABLED_DICTIONARIES, {*facts.strEmptyCurrentGroup});
     }
     if (facts.nSelectedGroup == 0) {
-        parts[3] = FormatTextId(40540);
-        if (facts.nGroupCount == 1) parts[3] += u" " + FormatTextId(40541);
+        parts[3] = FormatTextId(IDS_ALL_ENABLED);
+        if (facts.nGroupCount == 1) parts[3] += u" " + FormatTextId(IDS_CREATE_GROUP_HINT);
     }
     std::u16string text;
     for (const std::u16string& part : parts) {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/TextIds.h"
+
 // The selected row of each list; -1 is no selected row. At rest at most one
 // of them is set.
 struct CListSelection {
@@ -117,9 +119,10 @@ struct CMessageFacts {
 // The parts that apply, in order, joined by CR LF.
 std::u16string ComposeImportantMessages(const CMessageFacts& facts);
 
-// The message id that refuses a group name: 40308 when it is empty (blanks
-// only count as empty), 40309 when another group has it; 0 when it can be
-// taken. strOldName is the group's own name when it is renamed.
+// The text that refuses a group name: IDS_ENTER_GROUP_NAME when it is empty
+// (blanks only count as empty), IDS_GROUP_NAME_TAKEN when another group has
+// it; 0 when it can be taken. strOldName is the group's own name when it is
+// renamed.
 template <class HasName>
 int GroupNameMessage(std::u16string_view strName, std::u16string_view strOldName,
                      const HasName& hasName);
@@ -138,7 +141,7 @@ template <class HasName>
 int GroupNameMessage(std::u16string_view strName, std::u16string_view strOldName,
                      const HasName& hasName) {
     const std::u16string name = TrimGroupName(strName);
-    if (name.empty()) return 40308;
-    if (name != strOldName && hasName(name)) return 40309;
+    if (name.empty()) return IDS_ENTER_GROUP_NAME;
+    if (name != strOldName && hasName(name)) return IDS_GROUP_NAME_TAKEN;
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "compiler/DictCompiler.h"
 #include "core/IniFile.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 #include "library/DictGroupFile.h"
 #include "library/DictSession.h"
@@ -133,7 +134,8 @@ struct ManagerTest : ::testing::Test {
     }
 
     void StartSession() {
-        session = std::make_unique<CDictSession>(FromUtf8(program.string()), nullptr);
+        session = std::make_unique<CDictSession>(FromUtf8(program.string()),
+                                                 FromUtf8(program.string()), nullptr);
         static_cast<void>(session->InitDictionaries());
     }
 
@@ -167,7 +169,8 @@ TEST_F(ManagerTest, AddEnableOrderDisableRenameAndDeleteReachTheGroupsFileAndThe
     EXPECT_EQ(dlg->Selection(), CListSelection::Disabled(0));
     dlg->CheckSelection();
     EXPECT_EQ(dlg->InformationFields(),
-              (QStringList{QString::fromStdU16String(FormatTextId(40535)), "broken.gmd", "", ""}));
+              (QStringList{QString::fromStdU16String(FormatTextId(IDS_DICTIONARY_CORRUPTED)),
+                           "broken.gmd", "", ""}));
 
     // Add: companions and information files come along; a file of the same
     // name is replaced only when the user agrees (here: no).
@@ -196,7 +199,8 @@ TEST_F(ManagerTest, AddEnableOrderDisableRenameAndDeleteReachTheGroupsFileAndThe
     said.clear();
     Click(*dlg, &disabled, 2);
     dlg->EnableDictionary();
-    EXPECT_EQ(said, std::vector<std::string>{"warn: " + ToUtf8(FormatTextId(40535))});
+    EXPECT_EQ(said,
+              std::vector<std::string>{"warn: " + ToUtf8(FormatTextId(IDS_DICTIONARY_CORRUPTED))});
     EXPECT_EQ(Dump(enabled), "");
 
     Click(*dlg, &disabled, 3);  // Colours, the last row: the selection moves up
@@ -225,7 +229,8 @@ TEST_F(ManagerTest, AddEnableOrderDisableRenameAndDeleteReachTheGroupsFileAndThe
     dlg->RenameGroup();
     said.clear();
     dlg->RenameGroup();  // onto another group's name
-    EXPECT_EQ(said, std::vector<std::string>{"warn: " + ToUtf8(FormatTextId(40309))});
+    EXPECT_EQ(said,
+              std::vector<std::string>{"warn: " + ToUtf8(FormatTextId(IDS_GROUP_NAME_TAKEN))});
 
     // Delete: the companion folder and the information file go too, to the
     // trash, without a second question.
@@ -277,9 +282,10 @@ TEST_F(ManagerTest, GroupZeroOnlyOrders) {
     EXPECT_EQ(Dump(*dlg->EnabledList()), "Dict a,Dict b,Dict c");
     EXPECT_EQ(dlg->Selection(), CListSelection::Enabled(2));
     EXPECT_EQ(dlg->ImportantMessages().toStdU16String(),
-              FormatTextId(40540) + u" " + FormatTextId(40541));
+              FormatTextId(IDS_ALL_ENABLED) + u" " + FormatTextId(IDS_CREATE_GROUP_HINT));
     dlg->DeleteGroup();
-    EXPECT_EQ(said, std::vector<std::string>{"warn: " + ToUtf8(FormatTextId(40310))});
+    EXPECT_EQ(said, std::vector<std::string>{"warn: " +
+                                             ToUtf8(FormatTextId(IDS_FIRST_GROUP_NOT_DELETABLE))});
 }
 
 TEST_F(ManagerTest, GroupCommandsAndMessages) {
@@ -288,7 +294,8 @@ TEST_F(ManagerTest, GroupCommandsAndMessages) {
     auto dlg = Open();
     groupNames = {"  ", "Mine"};
     dlg->CreateGroup();  // blanks only: refused
-    EXPECT_EQ(said, std::vector<std::string>{"warn: " + ToUtf8(FormatTextId(40308))});
+    EXPECT_EQ(said,
+              std::vector<std::string>{"warn: " + ToUtf8(FormatTextId(IDS_ENTER_GROUP_NAME))});
     dlg->CreateGroup();
     ASSERT_EQ(session->GetGroupList()->GetGroupCount(), 2);
     EXPECT_EQ(dlg->ImportantMessages(), "");
@@ -297,7 +304,7 @@ TEST_F(ManagerTest, GroupCommandsAndMessages) {
     dlg->SelectGroup(0);
     EXPECT_EQ(dlg->ImportantMessages().toStdString(),
               "Warning! There are no enabled dictionaries in group 'Mine'.\r\n" +
-                  ToUtf8(FormatTextId(40540)));
+                  ToUtf8(FormatTextId(IDS_ALL_ENABLED)));
     dlg->SelectGroup(1);
     said.clear();
     bYes = false;
@@ -320,15 +327,17 @@ TEST_F(ManagerTest, FilesAlreadyInTheFolderAndAMissingFolder) {
     dlg->AddDictionaries();
     chosenFiles.append(QString::fromStdString((dicts / "b.gmd").string()));
     dlg->AddDictionaries();
-    EXPECT_EQ(said, (std::vector<std::string>{"inform: " + ToUtf8(FormatTextId(40211)),
-                                              "inform: " + ToUtf8(FormatTextId(40212))}));
+    EXPECT_EQ(said, (std::vector<std::string>{
+                        "inform: " + ToUtf8(FormatTextId(IDS_DICTIONARY_INSTALLED)),
+                        "inform: " + ToUtf8(FormatTextId(IDS_DICTIONARIES_INSTALLED))}));
     dlg->Explore();
     EXPECT_EQ(opened, std::vector<std::string>{dicts.string() + "/"});
     said.clear();
     fs::remove_all(dicts);
     dlg->Explore();
     EXPECT_EQ(said, std::vector<std::string>{
-                        "error: " + ToUtf8(FormatTextId(41325, {FromUtf8(dicts.string() + "/")}))});
+                        "error: " + ToUtf8(FormatTextId(IDS_FOLDER_NOT_FOUND,
+                                                        {FromUtf8(dicts.string() + "/")}))});
 }
 
 // The form switch through the settings file: the reduced form opens with
@@ -371,7 +380,7 @@ TEST_F(ManagerTest, TheFormSwitchKeepsPositionGroupAndSelection) {
     setup.prompts = prompts;
     EXPECT_FALSE(RunDictionaryManager(nullptr, setup, false));
     EXPECT_EQ(said, std::vector<std::string>{
-                        "error: " + ToUtf8(FormatTextId(40114)) +
+                        "error: " + ToUtf8(FormatTextId(IDS_REDUCED_MANAGER_ERROR)) +
                         "\r\nINI file; section 'ADD_ADJUST'; key = 'ManageDlgLess'"});
 }
 

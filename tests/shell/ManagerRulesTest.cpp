@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 
 namespace {
@@ -174,10 +175,12 @@ TEST(ManagerRules, ManageDlgLessValues) {
 }
 
 TEST(ManagerRules, ImportantMessages) {
-    const std::u16string noFiles = FormatTextId(40305) + u" " + FormatTextId(40213);
-    const std::u16string noEnabled = u"Warning! " + FormatTextId(40306, {u"Mine"});
-    const std::u16string allEnabled = FormatTextId(40540);
-    const std::u16string onlyGroup = allEnabled + u" " + FormatTextId(40541);
+    const std::u16string noFiles =
+        FormatTextId(IDS_NO_DICTIONARY_FILES) + u" " + FormatTextId(IDS_PRESS_ADD_DICTIONARIES);
+    const std::u16string noEnabled =
+        u"Warning! " + FormatTextId(IDS_NO_ENABLED_DICTIONARIES, {u"Mine"});
+    const std::u16string allEnabled = FormatTextId(IDS_ALL_ENABLED);
+    const std::u16string onlyGroup = allEnabled + u" " + FormatTextId(IDS_CREATE_GROUP_HINT);
     const struct {
         bool bLibraryEmpty;
         const char16_t* emptyCurrentGroup;  // nullptr: the current group has enabled ones
@@ -210,9 +213,14 @@ TEST(ManagerRules, GroupNames) {
         const char16_t* oldName;
         int nMessage;
     } rows[] = {
-        {u"", u"", 40308},       {u"  ", u"", 40308},       {u"Mine", u"", 40309},
-        {u" Mine ", u"", 40309}, {u"mine", u"", 0},         {u"New", u"", 0},
-        {u"Mine", u"Mine", 0},   {u"Work", u"Mine", 40309},  // a rename onto another group
+        {u"", u"", IDS_ENTER_GROUP_NAME},
+        {u"  ", u"", IDS_ENTER_GROUP_NAME},
+        {u"Mine", u"", IDS_GROUP_NAME_TAKEN},
+        {u" Mine ", u"", IDS_GROUP_NAME_TAKEN},
+        {u"mine", u"", 0},
+        {u"New", u"", 0},
+        {u"Mine", u"Mine", 0},
+        {u"Work", u"Mine", IDS_GROUP_NAME_TAKEN},  // a rename onto another group
     };
     for (const auto& row : rows) {
         EXPECT_EQ(GroupNameMessage(row.name, row.oldName, has), row.nMessage) << ToUtf8(row.name);
