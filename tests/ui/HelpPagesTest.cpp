@@ -1,0 +1,30 @@
+// Which help page F1 opens.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "ui/HelpPages.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(HelpPages, LanguagePageThenEnglishThenNone) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("gloss-help-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    const fs::path russian = folder / "Glossmere_Russian.html";
+    const fs::path english = folder / "Glossmere_English.html";
+    EXPECT_FALSE(FindHelpPage(folder, u"Russian"));
+    EXPECT_FALSE(FindHelpPage(folder, u"English"));
+    std::ofstream(english) << "<html></html>";
+    EXPECT_EQ(FindHelpPage(folder, u"Russian"), english);
+    std::ofstream(russian) << "<html></html>";
+    EXPECT_EQ(FindHelpPage(folder, u"Russian"), russian);
+    EXPECT_EQ(FindHelpPage(folder, u"English"), english);
+    EXPECT_EQ(HelpFolder("/opt/gloss"), fs::path("/opt/gloss/help"));
+    fs::remove_all(folder);
+}
+
+}  // namespace
