@@ -13,8 +13,10 @@ std::filesystem::path PathOf(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: glossmill --compile SOURCE [options]\n"
-           "Compiles a dictionary source into a .gmd dictionary.\n"
+    return "Usage: glossmill [--home DIR]\n"
+           "       glossmill --compile SOURCE [options]\n"
+           "Opens the compiler's window, or compiles a dictionary source into a .gmd\n"
+           "dictionary without one.\n"
            "\n"
            "Options:\n"
            "  --compile SOURCE    the dictionary source file to compile\n"
@@ -110,7 +112,11 @@ std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>&
         }
     }
     if (options.action == GlossmillOptions::Action::Compile && !bHaveSource) {
-        strError = args.empty() ? "nothing to do" : "--compile SOURCE is missing";
+        if (seen.empty() || seen == std::set<std::string>{"--home"}) {
+            options.action = GlossmillOptions::Action::Window;
+            return options;
+        }
+        strError = "--compile SOURCE is missing";
         return std::nullopt;
     }
     return options;

@@ -7,7 +7,7 @@
 #include <vector>
 
 struct GlossmillOptions {
-    enum class Action { Compile, Help, Version };
+    enum class Action { Compile, Help, Version, Window };
     Action action = Action::Compile;
     std::filesystem::path source;
     std::filesystem::path mapFile;                 // empty: no mapping file
@@ -20,7 +20,8 @@ struct GlossmillOptions {
     bool bQuiet = false;
 };
 
-// Parses the arguments after the program name. On a fault, returns nothing
+// Parses the arguments after the program name. No arguments, or only
+// --home, open the window. On a fault, returns nothing
 // and strError says what is wrong.
 std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>& args,
                                                  std::string& strError);

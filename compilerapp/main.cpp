@@ -1,4 +1,4 @@
-// glossmill: compiles a dictionary source from the command line.
+// glossmill: the compiler's window, or a compile from the command line.
 #include <unistd.h>
 
 #include <atomic>
@@ -19,6 +19,7 @@
 #include "core/StringTable.h"
 #include "core/TextIds.h"
 #include "core/Utf8.h"
+#include "dialog/MillApp.h"
 
 namespace {
 
@@ -114,6 +115,12 @@ int Compile(const GlossmillOptions& options) {
     return kExitOk;
 }
 
+// The arguments that give a restarted window the same home.
+QStringList HomeArguments(const GlossmillOptions& options) {
+    if (!options.homeDir) return {};
+    return {QStringLiteral("--home"), QString::fromStdString(options.homeDir->string())};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,6 +135,9 @@ int main(int argc, char** argv) {
         case GlossmillOptions::Action::Version:
             std::printf("glossmill %s\n", GLOSS_VERSION);
             return kExitOk;
+        case GlossmillOptions::Action::Window:
+            return RunMillWindow(argc, argv, options->homeDir.value_or(ToUtf8(GetProgramFolder())),
+                                 HomeArguments(*options));
         case GlossmillOptions::Action::Compile:
             break;
     }

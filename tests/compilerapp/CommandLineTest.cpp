@@ -50,8 +50,8 @@ TEST(CommandLine, DefaultsAndEmptyValues) {
 
 TEST(CommandLine, FaultsAreRefusedWithAReason) {
     const std::vector<std::vector<std::string>> cases = {
-        {},
         {"--map", "m"},
+        {"--home", "h", "--quiet"},
         {"--compile"},
         {"--compile", ""},
         {"--compile", "a", "--sep-type", "0"},
@@ -67,6 +67,14 @@ TEST(CommandLine, FaultsAreRefusedWithAReason) {
         EXPECT_FALSE(Parse(args, &strError)) << testing::PrintToString(args);
         EXPECT_FALSE(strError.empty());
     }
+}
+
+TEST(CommandLine, NothingOrOnlyAHomeOpensTheWindow) {
+    EXPECT_EQ(Parse({})->action, GlossmillOptions::Action::Window);
+    const auto home = Parse({"--home", "/h"});
+    ASSERT_TRUE(home);
+    EXPECT_EQ(home->action, GlossmillOptions::Action::Window);
+    EXPECT_EQ(home->homeDir, std::filesystem::path("/h"));
 }
 
 TEST(CommandLine, HelpAndVersionNeedNoSource) {

@@ -1,0 +1,88 @@
+#include "MillApp.h"
+
+#include <QApplication>
+#include <QProcess>
+
+#include "MainDialog.h"
+#include "compiler/DictCompiler.h"
+#include "compiler/LemmatizerSource.h"
+#include "core/Lemmatizer.h"
+#include "core/ProgramFolder.h"
+#include "core/StringTable.h"
+#include "core/Utf8.h"
+#include "ui/LanguagePack.h"
+#include "ui/MessageBoxes.h"
+#include "ui/SingleInstance.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kPackMissingText = 40103;  // "Dynamic link library is absent or corrupted:\r\n%s"
+constexpr int kInUseText = 40302;        // "This program is already in use"
+
+// Shows the message and gives the exit code of a start that cannot go on.
+int StartFailed(std::u16string_view text) {
+    ShowErrorBox(nullptr, text);
+    return kExitFailed;
+}
+
+// The main dialog over one compiler with the program's morphology, until the
+// dialog closes.
+void RunMainDialog(CMillSettings& settings, CSingleInstance& instance,
+                   const std::filesystem::path& iniPath) {
+    const std::u16string strProgramFolder = GetProgramFolder();
+    CLemmatizer lemmatizer(strProgramFolder);
+    lemmatizer.SetMorphologyRoot(strProgramFolder);
+    CLemmatizerSource lemmas(lemmatizer);
+    CDictCompiler compiler;
+    compiler.SetLemmaSource(&lemmas);
+    CMainDialog dialog({settings, compiler, iniPath, ToUtf8(strProgramFolder)});
+    // A second start brings this one to the front.
+    QObject::connect(&instance, &CSingleInstance::messageReceived, &dialog, [&dialog] {
+        dialog.showNormal();
+        dialog.raise();
+        dialog.activateWindow();
+    });
+    dialog.exec();
+}
+
+}  // namespace
+
+int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder,
+                  const QStringList& restartArguments) {
+    QApplication app(argc, argv);
+    const std::filesystem::path programFolder = ToUtf8(GetProgramFolder());
+    const std::filesystem::path iniPath = homeFolder / "Glossmill.ini";
+    CIniFile ini;
+    std::u16string strError;
+    if (!ini.Load(iniPath, strError)) return StartFailed(strError);
+    CMillSettings settings;
+    if (!settings.ReadLanguages(ini)) return StartFailed(settings.GetError());
+    if (const std::u16string strLibrary = settings.GetStartLibrary(); !strLibrary.empty()) {
+        const std::filesystem::path pack =
+            programFolder / "GlossmillLang" / (ToUtf8(strLibrary) + ".qm");
+        if (!InstallLanguagePack(QString::fromStdString(pack.string())))
+            return StartFailed(FormatTextId(kPackMissingText, {FromUtf8(pack.string())}));
+    }
+    {
+        CSingleInstance instance(QStringLiteral("Glossmill"));
+        if (instance.Start({}) != CSingleInstance::Outcome::First) {
+            ShowWarningBox(nullptr, FormatTextId(kInUseText));
+            return kExitFailed;
+        }
+        const std::filesystem::path defaultFolder = homeFolder / "Dictionaries";
+        settings.ReadDictFolder(ini, defaultFolder);
+        if (settings.GetDictFolder() == defaultFolder) {
+            // A first start finds its dictionaries folder ready to compile into.
+            std::error_code ec;
+            std::filesystem::create_directories(defaultFolder, ec);
+        }
+        if (!settings.ReadDictSetting(ini)) return StartFailed(settings.GetError());
+        RunMainDialog(settings, instance, iniPath);
+    }
+    // The lock is gone, so the new start is the only one.
+    if (settings.NeedsRestart())
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), restartArguments);
+    return kExitOk;
+}
