@@ -1,20 +1,11 @@
 #include "MillDialogRules.h"
 
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 
-namespace {
-
-constexpr int kSourceMissingText = 40105;  // "Source file name not found"
-constexpr int kIndexingAbortText = 40303;  // "Indexing abort"
-constexpr int kCompileText = 40508;        // "Compile"
-constexpr int kAbortText = 40509;          // "Abort"
-constexpr int kFolderMissingText = 41325;  // "Dictionary folder path not found:\r\n%s"
-
-}  // namespace
-
 int CMillDialogState::CompileButtonTextId() const {
-    return m_bCompiling ? kAbortText : kCompileText;
+    return m_bCompiling ? IDS_ABORT_BUTTON : IDS_COMPILE_BUTTON;
 }
 
 CompileButtonAction CompileButtonPress(bool bCompiling, bool bEngineRunning) {
@@ -24,8 +15,8 @@ CompileButtonAction CompileButtonPress(bool bCompiling, bool bEngineRunning) {
 
 std::optional<std::u16string> CompileInputFault(std::u16string_view strSource,
                                                 std::u16string_view strFolder, bool bFolderExists) {
-    if (strSource.empty()) return FormatTextId(kSourceMissingText);
-    if (strFolder.empty() || !bFolderExists) return FormatTextId(kFolderMissingText, {strFolder});
+    if (strSource.empty()) return FormatTextId(IDS_SOURCE_NAME_MISSING);
+    if (strFolder.empty() || !bFolderExists) return FormatTextId(IDS_FOLDER_NOT_FOUND, {strFolder});
     return std::nullopt;
 }
 
@@ -36,7 +27,7 @@ std::u16string InfoCaption(std::u16string_view strCaption, const std::filesystem
 CInfoText FinishedInfo(const CRunOutcome& outcome) {
     if (outcome.bError) return {outcome.strError, true};
     if (outcome.bAborted && !outcome.strError.empty())
-        return {FormatTextId(kIndexingAbortText), false};
+        return {FormatTextId(IDS_INDEXING_ABORTED), false};
     return {outcome.strStatus, false};
 }
 

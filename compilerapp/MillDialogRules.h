@@ -19,7 +19,7 @@ public:
     // Path fields, browse buttons and the language box.
     bool InputsEnabled() const { return !m_bCompiling; }
     bool ProgressVisible() const { return m_bCompiling; }
-    // "Compile" (40508) or "Abort" (40509).
+    // "Compile" or "Abort".
     int CompileButtonTextId() const;
     // Closing while compiling first asks whether to stop.
     bool CloseNeedsQuestion() const { return m_bCompiling; }
@@ -36,9 +36,9 @@ enum class CompileButtonAction {
 };
 CompileButtonAction CompileButtonPress(bool bCompiling, bool bEngineRunning);
 
-// The message that stops a compile before it starts (40105 for an empty
-// source, 41325 with the folder when the folder is empty or missing), or
-// nothing when the fields are fine.
+// The message that stops a compile before it starts: "Source file name not
+// found", or "Dictionary folder path not found" with the folder when it is
+// empty or missing; nothing when the fields are fine.
 std::optional<std::u16string> CompileInputFault(std::u16string_view strSource,
                                                 std::u16string_view strFolder, bool bFolderExists);
 
@@ -62,7 +62,7 @@ struct CRunOutcome {
     std::u16string strStatus;  // the statistics after a good run
 };
 
-// The error in red, 40303 "Indexing abort", or the statistics. An abort
+// The error in red, "Indexing abort", or the statistics. An abort
 // that the engine took only after it had finished (its error text is then
 // empty and the dictionary written) is not an abort.
 CInfoText FinishedInfo(const CRunOutcome& outcome);

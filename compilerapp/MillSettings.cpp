@@ -2,15 +2,10 @@
 
 #include "core/StringTable.h"
 #include "core/TextHelpers.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 
 namespace {
-
-constexpr int kDllNameText = 40104;          // "Dll name not found"
-constexpr int kSepTypeText = 40106;          // "The type of articles separator must be ..."
-constexpr int kArticlesSepText = 40107;      // "Articles separator error"
-constexpr int kPartsSepText = 40108;         // "Article parts separator error"
-constexpr int kSettingLocationText = 40504;  // "INI file; section '%s'; key = '%s'"
 
 // Read buffers of the settings: characters before the terminator.
 constexpr size_t kLanguageValueLength = 99;
@@ -31,7 +26,7 @@ constexpr std::u16string_view kBuiltInLanguage = u"English";
 // The location of a bad setting, CR LF, what is wrong with it.
 std::u16string SettingError(std::u16string_view section, std::u16string_view key,
                             std::u16string_view message) {
-    return FormatTextId(kSettingLocationText, {section, key}) + u"\r\n" + std::u16string(message);
+    return FormatTextId(IDS_MILL_INI_LOCATION, {section, key}) + u"\r\n" + std::u16string(message);
 }
 
 std::u16string Number(int32_t n) {
@@ -64,7 +59,8 @@ bool CMillSettings::ReadLanguages(const CIniFile& ini) {
         if (strName.empty()) break;
         std::u16string strLibrary = ini.GetString(kLangDlls, key, {}, kLanguageValueLength);
         if (strLibrary.empty()) {
-            SetError(SettingError(kLangDlls, key, FormatTextId(kDllNameText)));
+            SetError(
+                SettingError(kLangDlls, key, FormatTextId(IDS_MILL_LANGUAGE_PACK_NAME_MISSING)));
             return false;
         }
         m_languages.push_back({std::move(strName), std::move(strLibrary)});
@@ -94,9 +90,10 @@ bool CMillSettings::ReadDictSetting(const CIniFile& ini) {
     if (!strType.empty()) {
         const auto nType = ParseProfileInt(strType);
         if (!nType || *nType < ARTICLES_SEP_LINE || *nType > ARTICLES_SEP_OTHER) {
-            SetError(SettingError(kDictSetting, kSepType,
-                                  FormatTextId(kSepTypeText, {int64_t{ARTICLES_SEP_LINE},
-                                                              int64_t{ARTICLES_SEP_OTHER}})));
+            SetError(SettingError(
+                kDictSetting, kSepType,
+                FormatTextId(IDS_SEPARATOR_TYPE_RANGE,
+                             {int64_t{ARTICLES_SEP_LINE}, int64_t{ARTICLES_SEP_OTHER}})));
             return false;
         }
         input.nType = *nType;
@@ -104,7 +101,8 @@ bool CMillSettings::ReadDictSetting(const CIniFile& ini) {
     const std::u16string strSep =
         ini.GetString(kDictSetting, kArticlesSep, {}, kDictSettingValueLength);
     if (!strSep.empty() && !HexCodesToSymbols(strSep, input.strArticlesSep)) {
-        SetError(SettingError(kDictSetting, kArticlesSep, FormatTextId(kArticlesSepText)));
+        SetError(
+            SettingError(kDictSetting, kArticlesSep, FormatTextId(IDS_ARTICLES_SEPARATOR_ERROR)));
         return false;
     }
     const std::u16string strPartsSep =
@@ -112,7 +110,7 @@ bool CMillSettings::ReadDictSetting(const CIniFile& ini) {
     if (strPartsSep.empty()) {
         input.strPartsSep = kDefaultPartsSep;
     } else if (!HexCodesToSymbols(strPartsSep, input.strPartsSep)) {
-        SetError(SettingError(kDictSetting, kPartsSep, FormatTextId(kPartsSepText)));
+        SetError(SettingError(kDictSetting, kPartsSep, FormatTextId(IDS_PARTS_SEPARATOR_ERROR)));
         return false;
     }
     if (!SetSeparatorInput(input)) {

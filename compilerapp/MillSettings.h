@@ -30,8 +30,9 @@ struct CSeparatorInput {
     bool operator==(const CSeparatorInput&) const = default;
 };
 
-// Why the settings dialog cannot take the input (40107 or 40108 with the
-// reason), or nothing when it decodes into usable separators.
+// Why the settings dialog cannot take the input ("Articles separator error"
+// or "Article parts separator error" with the reason), or nothing when it decodes into usable
+// separators.
 std::optional<std::u16string> SeparatorInputFault(const CSeparatorInput& input);
 
 class CMillSettings : public CMyObject {

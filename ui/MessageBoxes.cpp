@@ -4,12 +4,9 @@
 
 #include "QtText.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 namespace {
-
-constexpr int kErrorCaption = 40101;
-constexpr int kInformationCaption = 40201;
-constexpr int kWarningCaption = 40301;
 
 QMessageBox::StandardButton ShowBox(QWidget* pParent, QMessageBox::Icon icon, int nCaption,
                                     std::u16string_view text,
@@ -21,23 +18,23 @@ QMessageBox::StandardButton ShowBox(QWidget* pParent, QMessageBox::Icon icon, in
 }  // namespace
 
 void ShowErrorBox(QWidget* pParent, std::u16string_view text) {
-    ShowBox(pParent, QMessageBox::Critical, kErrorCaption, text, QMessageBox::Ok);
+    ShowBox(pParent, QMessageBox::Critical, IDS_CAPTION_ERROR, text, QMessageBox::Ok);
 }
 
 void ShowInformationBox(QWidget* pParent, std::u16string_view text) {
-    ShowBox(pParent, QMessageBox::Information, kInformationCaption, text, QMessageBox::Ok);
+    ShowBox(pParent, QMessageBox::Information, IDS_CAPTION_INFORMATION, text, QMessageBox::Ok);
 }
 
 void ShowWarningBox(QWidget* pParent, std::u16string_view text) {
-    ShowBox(pParent, QMessageBox::Warning, kWarningCaption, text, QMessageBox::Ok);
+    ShowBox(pParent, QMessageBox::Warning, IDS_CAPTION_WARNING, text, QMessageBox::Ok);
 }
 
 bool AskWarningYesNo(QWidget* pParent, std::u16string_view text) {
-    return ShowBox(pParent, QMessageBox::Warning, kWarningCaption, text,
+    return ShowBox(pParent, QMessageBox::Warning, IDS_CAPTION_WARNING, text,
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool AskInformationYesNo(QWidget* pParent, std::u16string_view text) {
-    return ShowBox(pParent, QMessageBox::Information, kWarningCaption, text,
+    return ShowBox(pParent, QMessageBox::Information, IDS_CAPTION_WARNING, text,
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

@@ -1,6 +1,5 @@
-// Message boxes with the captions and icons both programs use: 40101
-// "Error!" with the error icon, 40201 "Information", 40301 "Warning!" with the
-// exclamation icon.
+// Message boxes with the captions and icons both programs use: "Error!" with
+// the error icon, "Information", and "Warning!" with the exclamation icon.
 #pragma once
 
 #include <string_view>
@@ -12,5 +11,5 @@ void ShowInformationBox(QWidget* pParent, std::u16string_view text);
 void ShowWarningBox(QWidget* pParent, std::u16string_view text);
 // A warning with Yes and No; true for Yes.
 bool AskWarningYesNo(QWidget* pParent, std::u16string_view text);
-// A question with Yes and No and the information icon, captioned 40301.
+// A question with Yes and No and the information icon, captioned "Warning!".
 bool AskInformationYesNo(QWidget* pParent, std::u16string_view text);

@@ -21,6 +21,7 @@
 #include "compiler/DictCompiler.h"
 #include "compilerapp/CommandLine.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 #include "ui/DialogColours.h"
 #include "ui/FileFilter.h"
@@ -30,13 +31,6 @@
 
 namespace {
 
-constexpr int kHelpMissingText = 40305;   // "Help Topics in English not found"
-constexpr int kStopQuestionText = 40304;  // "Dictionary compilation in progress"
-constexpr int kStopCompileText = 40404;   // "Stop compilation?"
-constexpr int kChooseFolderText = 40501;  // "Choose folder"
-constexpr int kSourceFilterText = 40507;
-constexpr int kHelpTopicsText = 40511;  // "Help Topics"
-constexpr int kMappingFilterText = 40512;
 constexpr auto kPollInterval = std::chrono::milliseconds(50);
 
 QString Text(int nId) {
@@ -81,7 +75,8 @@ QGroupBox* PathGroup(const QString& title, QLineEdit*& pEdit, QPushButton*& pBro
 void ShowMillHelp(QWidget* pParent, const std::filesystem::path& programFolder,
                   std::u16string_view languageName) {
     const auto page = FindHelpPage(HelpFolder(programFolder), languageName);
-    if (!page || !OpenHelpPage(*page)) ShowWarningBox(pParent, FormatTextId(kHelpMissingText));
+    if (!page || !OpenHelpPage(*page))
+        ShowWarningBox(pParent, FormatTextId(IDS_MILL_HELP_NOT_FOUND));
 }
 
 CMainDialog::CMainDialog(CMillDialogContext context, QWidget* pParent)
@@ -162,7 +157,7 @@ void CMainDialog::BuildControls() {
     else
         pHelpButton->setText(QStringLiteral("?"));
     pHelpButton->setFixedWidth(pHelpButton->sizeHint().height() * 3 / 2);
-    pHelpButton->setToolTip(Text(kHelpTopicsText));
+    pHelpButton->setToolTip(Text(IDS_HELP_TOPICS));
     pHelpButton->setAutoDefault(false);
     auto* pCancelButton = new QPushButton(tr("Cancel"), this);
     pCancelButton->setObjectName(QStringLiteral("CancelButton"));
@@ -307,7 +302,7 @@ bool CMainDialog::AskContinue(const std::u16string& strQuestion) {
 void CMainDialog::reject() {
     if (m_state.CloseNeedsQuestion()) {
         const std::u16string strQuestion =
-            FormatTextId(kStopQuestionText) + u"\r\n" + FormatTextId(kStopCompileText);
+            FormatTextId(IDS_COMPILE_IN_PROGRESS) + u"\r\n" + FormatTextId(IDS_ASK_STOP_COMPILE);
         if (AskWarningYesNo(this, strQuestion)) m_context.compiler.RequestAbort();
         return;
     }
@@ -317,14 +312,16 @@ void CMainDialog::reject() {
 }
 
 void CMainDialog::OnBrowseSource() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), m_pSourceEdit->text(), ToQtFileFilter(FormatTextId(kSourceFilterText)));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QString(), m_pSourceEdit->text(),
+                                     ToQtFileFilter(FormatTextId(IDS_SOURCE_FILE_FILTER)));
     if (!path.isEmpty()) m_pSourceEdit->setText(path);
 }
 
 void CMainDialog::OnBrowseMapping() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), m_pMappingEdit->text(), ToQtFileFilter(FormatTextId(kMappingFilterText)));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QString(), m_pMappingEdit->text(),
+                                     ToQtFileFilter(FormatTextId(IDS_ALL_FILES_FILTER)));
     if (!path.isEmpty()) m_pMappingEdit->setText(path);
 }
 
@@ -334,7 +331,7 @@ void CMainDialog::OnBrowseFolder() {
     const std::filesystem::path start =
         std::filesystem::is_directory(current, ec) ? current : m_context.programFolder;
     const QString folder =
-        QFileDialog::getExistingDirectory(this, Text(kChooseFolderText), PathText(start));
+        QFileDialog::getExistingDirectory(this, Text(IDS_CHOOSE_FOLDER), PathText(start));
     if (folder.isEmpty()) return;
     m_context.settings.SetDictFolder(PathOf(folder));
     m_pFolderEdit->setText(folder);

@@ -79,6 +79,6 @@ private:
     QComboBox* m_pLanguageBox = nullptr;
 };
 
-// Opens the help page of the interface language; 40305 when there is none.
+// Opens the help page of the interface language; a warning when there is none.
 void ShowMillHelp(QWidget* pParent, const std::filesystem::path& programFolder,
                   std::u16string_view languageName);

@@ -9,6 +9,7 @@
 #include "core/Lemmatizer.h"
 #include "core/ProgramFolder.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 #include "ui/LanguagePack.h"
 #include "ui/MessageBoxes.h"
@@ -18,8 +19,6 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
-constexpr int kPackMissingText = 40103;  // "Dynamic link library is absent or corrupted:\r\n%s"
-constexpr int kInUseText = 40302;        // "This program is already in use"
 
 // Shows the message and gives the exit code of a start that cannot go on.
 int StartFailed(std::u16string_view text) {
@@ -63,12 +62,13 @@ int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder
         const std::filesystem::path pack =
             programFolder / "GlossmillLang" / (ToUtf8(strLibrary) + ".qm");
         if (!InstallLanguagePack(QString::fromStdString(pack.string())))
-            return StartFailed(FormatTextId(kPackMissingText, {FromUtf8(pack.string())}));
+            return StartFailed(
+                FormatTextId(IDS_MILL_LANGUAGE_PACK_MISSING, {FromUtf8(pack.string())}));
     }
     {
         CSingleInstance instance(QStringLiteral("Glossmill"));
         if (instance.Start({}) != CSingleInstance::Outcome::First) {
-            ShowWarningBox(nullptr, FormatTextId(kInUseText));
+            ShowWarningBox(nullptr, FormatTextId(IDS_ALREADY_IN_USE));
             return kExitFailed;
         }
         const std::filesystem::path defaultFolder = homeFolder / "Dictionaries";

@@ -5,6 +5,7 @@
 
 #include "compilerapp/MillDialogRules.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 
 namespace {
@@ -20,12 +21,12 @@ TEST_F(MillDialogRules, PhasesLockTheInputsAndTurnTheButton) {
     CMillDialogState state;
     EXPECT_TRUE(state.InputsEnabled());
     EXPECT_FALSE(state.ProgressVisible());
-    EXPECT_EQ(state.CompileButtonTextId(), 40508);
+    EXPECT_EQ(state.CompileButtonTextId(), IDS_COMPILE_BUTTON);
     EXPECT_FALSE(state.CloseNeedsQuestion());
     state.SetCompiling(true);
     EXPECT_FALSE(state.InputsEnabled());
     EXPECT_TRUE(state.ProgressVisible());
-    EXPECT_EQ(state.CompileButtonTextId(), 40509);
+    EXPECT_EQ(state.CompileButtonTextId(), IDS_ABORT_BUTTON);
     EXPECT_TRUE(state.CloseNeedsQuestion());
 }
 
