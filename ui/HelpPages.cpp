@@ -14,8 +14,8 @@ std::filesystem::path PagePath(const std::filesystem::path& helpFolder,
 
 }  // namespace
 
-std::filesystem::path HelpFolder(const std::filesystem::path& programFolder) {
-    return programFolder / "help";
+std::filesystem::path HelpFolder(const std::filesystem::path& dataFolder) {
+    return dataFolder / "help";
 }
 
 std::optional<std::filesystem::path> FindHelpPage(const std::filesystem::path& helpFolder,

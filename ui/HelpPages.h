@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-// The help folder of a program folder.
-std::filesystem::path HelpFolder(const std::filesystem::path& programFolder);
+// The help folder in the folder of what the programs ship (CInstallLayout).
+std::filesystem::path HelpFolder(const std::filesystem::path& dataFolder);
 
 // The page of the language, else the English one; nothing when neither
 // exists.

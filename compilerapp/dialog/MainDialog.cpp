@@ -72,9 +72,9 @@ QGroupBox* PathGroup(const QString& title, QLineEdit*& pEdit, QPushButton*& pBro
 
 }  // namespace
 
-void ShowMillHelp(QWidget* pParent, const std::filesystem::path& programFolder,
+void ShowMillHelp(QWidget* pParent, const std::filesystem::path& helpFolder,
                   std::u16string_view languageName) {
-    const auto page = FindHelpPage(HelpFolder(programFolder), languageName);
+    const auto page = FindHelpPage(helpFolder, languageName);
     if (!page || !OpenHelpPage(*page))
         ShowWarningBox(pParent, FormatTextId(IDS_MILL_HELP_NOT_FOUND));
 }
@@ -344,7 +344,7 @@ void CMainDialog::OnLanguageChosen(int nIndex) {
 }
 
 void CMainDialog::ShowHelp() {
-    ShowMillHelp(this, m_context.programFolder, m_context.settings.GetStartLanguageName());
+    ShowMillHelp(this, m_context.helpFolder, m_context.settings.GetStartLanguageName());
 }
 
 void CMainDialog::SaveSettings(void (CMillSettings::*write)(CIniFile&) const) {

@@ -26,7 +26,8 @@ struct CMillDialogContext {
     CMillSettings& settings;
     CDictCompiler& compiler;
     std::filesystem::path iniPath;        // "Glossmill.ini"
-    std::filesystem::path programFolder;  // help pages, the folder browser's fallback
+    std::filesystem::path programFolder;  // where the folder browser starts without a folder
+    std::filesystem::path helpFolder;     // the help pages
 };
 
 class CMainDialog : public QDialog {
@@ -80,5 +81,5 @@ private:
 };
 
 // Opens the help page of the interface language; a warning when there is none.
-void ShowMillHelp(QWidget* pParent, const std::filesystem::path& programFolder,
+void ShowMillHelp(QWidget* pParent, const std::filesystem::path& helpFolder,
                   std::u16string_view languageName);

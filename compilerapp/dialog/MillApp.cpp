@@ -6,11 +6,12 @@
 #include "MainDialog.h"
 #include "compiler/DictCompiler.h"
 #include "compiler/LemmatizerSource.h"
+#include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
-#include "core/ProgramFolder.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
 #include "core/Utf8.h"
+#include "ui/HelpPages.h"
 #include "ui/LanguagePack.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SingleInstance.h"
@@ -30,13 +31,14 @@ int StartFailed(std::u16string_view text) {
 // dialog closes.
 void RunMainDialog(CMillSettings& settings, CSingleInstance& instance,
                    const std::filesystem::path& iniPath) {
-    const std::u16string strProgramFolder = GetProgramFolder();
-    CLemmatizer lemmatizer(strProgramFolder);
-    lemmatizer.SetMorphologyRoot(strProgramFolder);
+    const CInstallLayout layout = GetInstallLayout();
+    CLemmatizer lemmatizer(layout.strLibraryFolder);
+    lemmatizer.SetMorphologyRoot(layout.strLibraryFolder);
     CLemmatizerSource lemmas(lemmatizer);
     CDictCompiler compiler;
     compiler.SetLemmaSource(&lemmas);
-    CMainDialog dialog({settings, compiler, iniPath, ToUtf8(strProgramFolder)});
+    CMainDialog dialog({settings, compiler, iniPath, ToUtf8(layout.strProgramFolder),
+                        HelpFolder(ToUtf8(layout.strDataFolder))});
     // A second start brings this one to the front.
     QObject::connect(&instance, &CSingleInstance::messageReceived, &dialog, [&dialog] {
         dialog.showNormal();
@@ -51,7 +53,7 @@ void RunMainDialog(CMillSettings& settings, CSingleInstance& instance,
 int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder,
                   const QStringList& restartArguments) {
     QApplication app(argc, argv);
-    const std::filesystem::path programFolder = ToUtf8(GetProgramFolder());
+    const std::filesystem::path dataFolder = ToUtf8(GetInstallLayout().strDataFolder);
     const std::filesystem::path iniPath = homeFolder / "Glossmill.ini";
     CIniFile ini;
     std::u16string strError;
@@ -60,7 +62,7 @@ int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder
     if (!settings.ReadLanguages(ini)) return StartFailed(settings.GetError());
     if (const std::u16string strLibrary = settings.GetStartLibrary(); !strLibrary.empty()) {
         const std::filesystem::path pack =
-            programFolder / "GlossmillLang" / (ToUtf8(strLibrary) + ".qm");
+            dataFolder / "GlossmillLang" / (ToUtf8(strLibrary) + ".qm");
         if (!InstallLanguagePack(QString::fromStdString(pack.string())))
             return StartFailed(
                 FormatTextId(IDS_MILL_LANGUAGE_PACK_MISSING, {FromUtf8(pack.string())}));

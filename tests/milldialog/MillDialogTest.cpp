@@ -70,8 +70,8 @@ protected:
         m_folder = fs::path(m_home.path().toStdString());
         fs::create_directories(m_folder / "Dictionaries");
         m_settings.SetDictFolder(m_folder / "Dictionaries");
-        m_pDialog = std::make_unique<CMainDialog>(
-            CMillDialogContext{m_settings, m_compiler, m_folder / "Glossmill.ini", m_folder});
+        m_pDialog = std::make_unique<CMainDialog>(CMillDialogContext{
+            m_settings, m_compiler, m_folder / "Glossmill.ini", m_folder, m_folder / "help"});
         m_pDialog->show();
     }
 
@@ -249,6 +249,16 @@ TEST_F(MillDialog, MissingFieldsAreReportedBeforeTheSettings) {
         QTest::mouseClick(CompileButton(), Qt::LeftButton);
         EXPECT_EQ(message, c.message);
     }
+}
+
+TEST_F(MillDialog, HelpWithoutPagesSaysSo) {
+    QString message;
+    WhenModal<QMessageBox>([&message](QMessageBox& box) {
+        message = box.text();
+        box.accept();
+    });
+    QTest::mouseClick(Child<QPushButton>("HelpButton"), Qt::LeftButton);
+    EXPECT_EQ(message, "Help Topics in English not found");
 }
 
 TEST_F(MillDialog, PaleBlueOnALightPaletteOnlyAndReadableStatusText) {

@@ -23,7 +23,7 @@ TEST(HelpPages, LanguagePageThenEnglishThenNone) {
     std::ofstream(russian) << "<html></html>";
     EXPECT_EQ(FindHelpPage(folder, u"Russian"), russian);
     EXPECT_EQ(FindHelpPage(folder, u"English"), english);
-    EXPECT_EQ(HelpFolder("/opt/gloss"), fs::path("/opt/gloss/help"));
+    EXPECT_EQ(HelpFolder("/usr/share/glossmere"), fs::path("/usr/share/glossmere/help"));
     fs::remove_all(folder);
 }
 
