@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +22,7 @@
 #include <memory>
 
 #include "compiler/DictCompiler.h"
+#include "compiler/LemmaSource.h"
 #include "compilerapp/dialog/MainDialog.h"
 #include "compilerapp/dialog/SettingsDialog.h"
 #include "core/IniFile.h"
@@ -47,6 +49,17 @@ void WhenModal(std::function<void(T&)> action) {
     });
     pTimer->start();
 }
+
+// Morphology whose every module fails to load.
+class CMissingModules : public CLemmaSource {
+public:
+    bool IsLanguageAvailable(int32_t) const override { return true; }
+    bool LoadLanguage(int32_t, std::u16string&, std::u16string& strError) override {
+        strError = u"No module here";
+        return false;
+    }
+    void AppendWordLemmas(const std::string&, int32_t, std::vector<std::u16string>&) override {}
+};
 
 class MillDialog : public ::testing::Test {
 protected:
@@ -249,6 +262,56 @@ TEST_F(MillDialog, MissingFieldsAreReportedBeforeTheSettings) {
         QTest::mouseClick(CompileButton(), Qt::LeftButton);
         EXPECT_EQ(message, c.message);
     }
+}
+
+TEST_F(MillDialog, FailedModulesAskWhetherToGoOn) {
+    CMissingModules modules;
+    m_compiler.SetLemmaSource(&modules);
+    const fs::path source = Write("morph.txt", "$MORPH: English(L)\n\nword ##:## Wort\n");
+    for (bool bGoOn : {false, true}) {
+        QString question;
+        WhenModal<QMessageBox>([&question, bGoOn](QMessageBox& box) {
+            question = box.text();
+            box.done(bGoOn ? QMessageBox::Yes : QMessageBox::No);
+        });
+        Compile(source);
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(question, "No module here\nContinue indexing?");
+        EXPECT_EQ(Info().startsWith("Indexing abort"), !bGoOn) << Info().toStdString();
+        EXPECT_EQ(fs::exists(m_folder / "Dictionaries" / "morph.gmd"), bGoOn);
+    }
+    m_compiler.SetLemmaSource(nullptr);
+}
+
+TEST_F(MillDialog, ADroppedFileBecomesTheSource) {
+    const fs::path source = Write("dropped.txt", "word\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(source.string()))});
+    const QPoint centre = m_pDialog->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_pDialog.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_pDialog.get(), &drop);
+    EXPECT_EQ(Child<QLineEdit>("SourceEdit")->text().toStdString(), source.string());
+}
+
+TEST_F(MillDialog, AnotherLanguageIsSavedAndClosesForTheRestart) {
+    CIniFile ini;
+    ini.LoadText("[Languages]\n1=Russian\n[LangDLLs]\n1=ru\n");
+    ASSERT_TRUE(m_settings.ReadLanguages(ini));
+    CMainDialog dialog({m_settings, m_compiler, m_folder / "Glossmill.ini", m_folder, m_folder});
+    dialog.show();
+    auto* pBox = dialog.findChild<QComboBox*>("LanguageBox");
+    ASSERT_EQ(pBox->count(), 2);
+    EXPECT_EQ(pBox->itemText(1), "Russian");
+    pBox->setCurrentIndex(1);
+    emit pBox->activated(1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(m_settings.NeedsRestart());
+    std::u16string strError;
+    ASSERT_TRUE(ini.Load(m_folder / "Glossmill.ini", strError));
+    EXPECT_EQ(ini.Find(u"Languages", u"AppLang"), u"1");
 }
 
 TEST_F(MillDialog, HelpWithoutPagesSaysSo) {
