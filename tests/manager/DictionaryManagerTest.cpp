@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -17,6 +18,7 @@
 #include "library/DictGroupFile.h"
 #include "library/DictSession.h"
 #include "shell/DictionaryManager.h"
+#include "shell/DictionaryManagerGroupName.h"
 #include "shell/DictionaryManagerList.h"
 
 namespace fs = std::filesystem;
@@ -338,6 +340,21 @@ TEST_F(ManagerTest, FilesAlreadyInTheFolderAndAMissingFolder) {
     EXPECT_EQ(said, std::vector<std::string>{
                         "error: " + ToUtf8(FormatTextId(IDS_FOLDER_NOT_FOUND,
                                                         {FromUtf8(dicts.string() + "/")}))});
+}
+
+TEST(GroupNameWindow, AnEmptyNameIsRefusedAndTheWindowStays) {
+    std::vector<QString> warnings;
+    CGroupNameDlg dlg(
+        QString(), [&](QWidget*, const QString& text) { warnings.push_back(text); }, nullptr);
+    dlg.NameField()->setText("   ");
+    dlg.accept();
+    EXPECT_EQ(warnings,
+              std::vector<QString>{QString::fromStdU16String(FormatTextId(IDS_ENTER_GROUP_NAME))});
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+    dlg.NameField()->setText(" Travel ");
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.Name(), "Travel");
 }
 
 // The form switch through the settings file: the reduced form opens with
