@@ -112,16 +112,6 @@ CMainDialog::~CMainDialog() {
 }
 
 void CMainDialog::BuildControls() {
-    auto* pSourceGroup = PathGroup(tr("Source file"), m_pSourceEdit, m_pSourceBrowse,
-                                   QStringLiteral("Source"), this);
-    m_pCompileButton = new QPushButton(this);
-    m_pCompileButton->setObjectName(QStringLiteral("CompileButton"));
-    m_pCompileButton->setDefault(true);
-    m_pCompileButton->setMinimumWidth(m_pCompileButton->fontMetrics().averageCharWidth() * 14);
-    auto* pSourceRow = new QHBoxLayout;
-    pSourceRow->addWidget(pSourceGroup, 1);
-    pSourceRow->addWidget(m_pCompileButton, 0, Qt::AlignBottom);
-
     m_pProgress = new QProgressBar(this);
     m_pProgress->setObjectName(QStringLiteral("Progress"));
     m_pProgress->setTextVisible(false);
@@ -130,11 +120,37 @@ void CMainDialog::BuildControls() {
     policy.setRetainSizeWhenHidden(true);
     m_pProgress->setSizePolicy(policy);
 
-    auto* pMappingGroup = PathGroup(tr("Mapping file"), m_pMappingEdit, m_pMappingBrowse,
-                                    QStringLiteral("Mapping"), this);
-    auto* pFolderGroup = PathGroup(tr("Dictionaries folder"), m_pFolderEdit, m_pFolderBrowse,
-                                   QStringLiteral("Folder"), this);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(BuildSourceRow());
+    pLayout->addWidget(m_pProgress);
+    pLayout->addWidget(PathGroup(tr("Mapping file"), m_pMappingEdit, m_pMappingBrowse,
+                                 QStringLiteral("Mapping"), this));
+    pLayout->addWidget(PathGroup(tr("Dictionaries folder"), m_pFolderEdit, m_pFolderBrowse,
+                                 QStringLiteral("Folder"), this));
+    pLayout->addWidget(BuildInfoGroup(), 1);
+    pLayout->addLayout(BuildBottomRow());
+    setMinimumWidth(fontMetrics().averageCharWidth() * 80);
 
+    connect(m_pSourceBrowse, &QPushButton::clicked, this, &CMainDialog::OnBrowseSource);
+    connect(m_pMappingBrowse, &QPushButton::clicked, this, &CMainDialog::OnBrowseMapping);
+    connect(m_pFolderBrowse, &QPushButton::clicked, this, &CMainDialog::OnBrowseFolder);
+}
+
+QLayout* CMainDialog::BuildSourceRow() {
+    auto* pSourceGroup = PathGroup(tr("Source file"), m_pSourceEdit, m_pSourceBrowse,
+                                   QStringLiteral("Source"), this);
+    m_pCompileButton = new QPushButton(this);
+    m_pCompileButton->setObjectName(QStringLiteral("CompileButton"));
+    m_pCompileButton->setDefault(true);
+    m_pCompileButton->setMinimumWidth(m_pCompileButton->fontMetrics().averageCharWidth() * 14);
+    connect(m_pCompileButton, &QPushButton::clicked, this, &CMainDialog::OnCompileButton);
+    auto* pRow = new QHBoxLayout;
+    pRow->addWidget(pSourceGroup, 1);
+    pRow->addWidget(m_pCompileButton, 0, Qt::AlignBottom);
+    return pRow;
+}
+
+QGroupBox* CMainDialog::BuildInfoGroup() {
     m_pInfoGroup = new QGroupBox(tr("Information"), this);
     m_pInfoGroup->setObjectName(QStringLiteral("InfoGroup"));
     m_pInfo = new QLabel(m_pInfoGroup);
@@ -144,7 +160,10 @@ void CMainDialog::BuildControls() {
     m_pInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pInfo->setMinimumHeight(m_pInfo->fontMetrics().lineSpacing() * 7);
     (new QVBoxLayout(m_pInfoGroup))->addWidget(m_pInfo);
+    return m_pInfoGroup;
+}
 
+QLayout* CMainDialog::BuildBottomRow() {
     auto* pLanguageLabel = new QLabel(tr("Language"), this);
     m_pLanguageBox = new QComboBox(this);
     m_pLanguageBox->setObjectName(QStringLiteral("LanguageBox"));
@@ -162,28 +181,16 @@ void CMainDialog::BuildControls() {
     auto* pCancelButton = new QPushButton(tr("Cancel"), this);
     pCancelButton->setObjectName(QStringLiteral("CancelButton"));
     pCancelButton->setAutoDefault(false);
-    auto* pBottomRow = new QHBoxLayout;
-    pBottomRow->addWidget(pLanguageLabel);
-    pBottomRow->addWidget(m_pLanguageBox);
-    pBottomRow->addStretch(1);
-    pBottomRow->addWidget(pHelpButton);
-    pBottomRow->addWidget(pCancelButton);
-
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->addLayout(pSourceRow);
-    pLayout->addWidget(m_pProgress);
-    pLayout->addWidget(pMappingGroup);
-    pLayout->addWidget(pFolderGroup);
-    pLayout->addWidget(m_pInfoGroup, 1);
-    pLayout->addLayout(pBottomRow);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 80);
-
-    connect(m_pCompileButton, &QPushButton::clicked, this, &CMainDialog::OnCompileButton);
-    connect(m_pSourceBrowse, &QPushButton::clicked, this, &CMainDialog::OnBrowseSource);
-    connect(m_pMappingBrowse, &QPushButton::clicked, this, &CMainDialog::OnBrowseMapping);
-    connect(m_pFolderBrowse, &QPushButton::clicked, this, &CMainDialog::OnBrowseFolder);
     connect(pHelpButton, &QPushButton::clicked, this, &CMainDialog::ShowHelp);
     connect(pCancelButton, &QPushButton::clicked, this, &CMainDialog::reject);
+
+    auto* pRow = new QHBoxLayout;
+    pRow->addWidget(pLanguageLabel);
+    pRow->addWidget(m_pLanguageBox);
+    pRow->addStretch(1);
+    pRow->addWidget(pHelpButton);
+    pRow->addWidget(pCancelButton);
+    return pRow;
 }
 
 void CMainDialog::SetCompiling(bool bCompiling) {

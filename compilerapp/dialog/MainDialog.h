@@ -18,6 +18,7 @@ class CDictCompiler;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -47,6 +48,9 @@ protected:
 
 private:
     void BuildControls();
+    QLayout* BuildSourceRow();
+    QGroupBox* BuildInfoGroup();
+    QLayout* BuildBottomRow();
     void OnCompileButton();
     void StartRun();
     void OnTimer();
