@@ -1,0 +1,170 @@
+#include "DictdReader.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "ImportText.h"
+#include "MarkupConverter.h"
+#include "core/Utf8.h"
+
+namespace {
+
+// dictfmt's own entries: the name, the info text, the encoding, ...
+bool IsMetaHeadword(std::string_view headword) {
+    return headword.starts_with("00-database") || headword.starts_with("00database");
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+std::filesystem::path DictdBase(const std::filesystem::path& input) {
+    std::string name = input.string();
+    for (std::string_view ext : {".index", ".dict.dz", ".dict"}) {
+        if (name.ends_with(ext)) {
+            name.resize(name.size() - ext.size());
+            break;
+        }
+    }
+    return name;
+}
+
+// The short name's entry: its first line repeats the keyword.
+std::u16string ShortName(std::u16string_view text) {
+    text = TrimImportText(text);
+    if (text.starts_with(u"00-database-short") || text.starts_with(u"00databaseshort")) {
+        const size_t nEol = text.find(u'\n');
+        text = nEol == std::u16string_view::npos ? std::u16string_view() : text.substr(nEol);
+    }
+    text = TrimImportText(text);
+    return std::u16string(text.substr(0, text.find(u'\n')));
+}
+
+}  // namespace
+
+bool ParseDictdNumber(std::string_view text, uint64_t& value) {
+    if (text.empty() || text.size() > 10) return false;
+    value = 0;
+    for (char c : text) {
+        int d = -1;
+        if (c >= 'A' && c <= 'Z') d = c - 'A';
+        if (c >= 'a' && c <= 'z') d = c - 'a' + 26;
+        if (c >= '0' && c <= '9') d = c - '0' + 52;
+        if (c == '+') d = 62;
+        if (c == '/') d = 63;
+        if (d < 0) return false;
+        value = value * 64 + static_cast<uint64_t>(d);
+    }
+    return true;
+}
+
+bool CDictdReader::Open(const std::filesystem::path& input, std::string& strError) {
+    const std::filesystem::path base = DictdBase(input);
+    m_index = base.string() + ".index";
+    std::string text;
+    if (!ReadWholeFile(m_index, text)) {
+        strError = ImportFault(m_index, "cannot read the index");
+        return false;
+    }
+    m_data = base.string() + ".dict.dz";
+    std::error_code ec;
+    if (!std::filesystem::exists(m_data, ec)) m_data = base.string() + ".dict";
+    std::string strDataError;
+    if (!m_dict.Open(m_data, strDataError)) {
+        strError = ImportFault(m_data, strDataError);
+        return false;
+    }
+    if (!ParseIndex(text, strError)) return false;
+    if (!m_shortName.empty()) {
+        std::string definition;
+        if (!ReadDefinition(m_shortName.front(), definition, strError)) return false;
+        m_strName = ShortName(DecodeImportText(definition));
+    }
+    return true;
+}
+
+bool CDictdReader::ParseIndex(std::string_view text, std::string& strError) {
+    size_t nLine = 0;
+    for (size_t pos = 0; pos < text.size(); ++nLine) {
+        size_t nEol = text.find('\n', pos);
+        if (nEol == std::string_view::npos) nEol = text.size();
+        std::string_view line = text.substr(pos, nEol - pos);
+        pos = nEol + 1;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line.empty()) continue;
+        std::vector<std::string_view> fields;
+        for (size_t k = 0; k <= line.size();) {
+            const size_t nTab = std::min(line.find('\t', k), line.size());
+            fields.push_back(line.substr(k, nTab - k));
+            k = nTab + 1;
+        }
+        const std::string where = "line " + std::to_string(nLine + 1);
+        Entry entry{std::string(fields[0]), 0, 0, nLine};
+        if (fields.size() < 3 || !ParseDictdNumber(fields[1], entry.nOffset) ||
+            !ParseDictdNumber(fields[2], entry.nLength)) {
+            strError = ImportFault(m_index, where,
+                                   "not 'headword TAB offset TAB length' (truncated index?)");
+            return false;
+        }
+        if (fields.size() > 3 && !TrimImportText(DecodeImportText(fields[3])).empty()) {
+            entry.strHeadword = fields[3];
+        }
+        if (IsMetaHeadword(fields[0])) {
+            if (fields[0] == "00-database-short" || fields[0] == "00databaseshort") {
+                m_shortName.assign(1, entry);
+            }
+            continue;
+        }
+        if (TrimImportText(DecodeImportText(entry.strHeadword)).empty()) {
+            strError = ImportFault(m_index, where, "empty headword");
+            return false;
+        }
+        m_entries.push_back(std::move(entry));
+    }
+    return true;
+}
+
+bool CDictdReader::ReadDefinition(const Entry& entry, std::string& out, std::string& strError) {
+    std::string strDataError;
+    if (m_dict.Read(entry.nOffset, entry.nLength, out, strDataError)) return true;
+    strError = ImportFault(
+        m_index,
+        "line " + std::to_string(entry.nLine + 1) + " ('" + entry.strHeadword.substr(0, 60) + "')",
+        "definition at " + std::to_string(entry.nOffset) + " (" + std::to_string(entry.nLength) +
+            " bytes) in " + m_data.string() + " (" + std::to_string(m_dict.GetSize()) +
+            " bytes): " + strDataError);
+    return false;
+}
+
+bool CDictdReader::WriteArticles(CSourceWriter& writer, std::string& strError) {
+    // In the order of the definitions, so that every compressed chunk is
+    // inflated once; headwords of one definition stay together.
+    std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
+        return a.nOffset != b.nOffset ? a.nOffset < b.nOffset : a.nLength < b.nLength;
+    });
+    CSourceArticle& article = writer.Article();
+    std::string definition;
+    const Entry* previous = nullptr;
+    for (const Entry& entry : m_entries) {
+        const std::u16string headword(TrimImportText(DecodeImportText(entry.strHeadword)));
+        if (previous != nullptr && previous->nOffset == entry.nOffset &&
+            previous->nLength == entry.nLength) {
+            article.Rehead(headword);
+        } else {
+            if (!ReadDefinition(entry, definition, strError)) return false;
+            article.Begin(headword);
+            AppendMarkup(article, DecodeImportText(definition), MarkupDialect::Plain);
+        }
+        previous = &entry;
+        if (!writer.WriteArticle()) {
+            strError = ImportFault(m_index, "line " + std::to_string(entry.nLine + 1),
+                                   ToUtf8(writer.GetError()));
+            return false;
+        }
+    }
+    return true;
+}

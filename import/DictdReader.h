@@ -1,0 +1,40 @@
+// dictd databases: "NAME.index" (one line per headword: the headword, the
+// definition's offset and length as base-64 numbers, optionally the
+// headword as originally written) and "NAME.dict" or "NAME.dict.dz".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "DictData.h"
+#include "ImportReader.h"
+
+class CDictdReader : public CImportReader {
+public:
+    // input: the .index file (or the .dict / .dict.dz beside it).
+    bool Open(const std::filesystem::path& input, std::string& strError) override;
+    std::u16string GetName() const override { return m_strName; }
+    bool WriteArticles(CSourceWriter& writer, std::string& strError) override;
+
+private:
+    struct Entry {
+        std::string strHeadword;
+        uint64_t nOffset;
+        uint64_t nLength;
+        size_t nLine;  // from 0
+    };
+    bool ParseIndex(std::string_view text, std::string& strError);
+    bool ReadDefinition(const Entry& entry, std::string& out, std::string& strError);
+
+    std::filesystem::path m_index;
+    std::filesystem::path m_data;
+    CDictData m_dict;
+    std::vector<Entry> m_entries;
+    std::vector<Entry> m_shortName;  // the "00-database-short" entry, if any
+    std::u16string m_strName;
+};
+
+// A dictd base-64 number ("A" = 0 ... "/" = 63, most significant first);
+// false for another character or a value past 2^60.
+bool ParseDictdNumber(std::string_view text, uint64_t& value);
