@@ -71,9 +71,12 @@ public:
     // configured one.
     std::u16string GetArticlesSeparator() const;
 
+    // Adds the descriptors of a "$MORPH:" value; a faulty item adds none of
+    // them and fails with its message.
+    bool ApplyMorphList(std::u16string_view strValue);
+
 private:
     bool ApplyKeyword(int nKeyword, std::u16string_view strValue);
-    bool ApplyMorphList(std::u16string_view strValue);
     bool ReadHeaderLine(std::u16string& strLine);
 
     CSeparatorSettings m_separators;

@@ -15,13 +15,23 @@ std::filesystem::path PathOf(const std::string& text) {
 std::string UsageText() {
     return "Usage: glossmill [--home DIR]\n"
            "       glossmill --compile SOURCE [options]\n"
-           "Opens the compiler's window, or compiles a dictionary source into a .gmd\n"
-           "dictionary without one.\n"
+           "       glossmill --import FORMAT INPUT [--out SOURCE.txt] [--name TEXT] [--morph "
+           "SPEC]\n"
+           "Opens the compiler's window, compiles a dictionary source into a .gmd\n"
+           "dictionary without one, or imports a dictd, StarDict or tab-separated\n"
+           "dictionary as a source.\n"
            "\n"
            "Options:\n"
-           "  --compile SOURCE    the dictionary source file to compile\n"
+           "  --compile SOURCE    the dictionary source file to compile; a dictd .index,\n"
+           "                      StarDict .ifo or glossary .tsv/.tab is imported first\n"
+           "  --import FORMAT INPUT\n"
+           "                      write INPUT (FORMAT dictd, stardict or tsv) as a source\n"
+           "                      (default: its name with .txt, in the current folder)\n"
+           "  --name TEXT         the imported dictionary's name (default: its own)\n"
+           "  --morph SPEC        the imported dictionary's $MORPH: list, e.g. English\n"
            "  --map MAPFILE       character-map file (empty: none)\n"
-           "  --out DIR           folder for the compiled dictionary\n"
+           "  --out DIR           folder for the compiled dictionary (with --import:\n"
+           "                      the source file to write)\n"
            "                      (default: the Dictionaries folder of the home folder)\n"
            "  --home DIR          folder the program keeps its files in (default: its own)\n"
            "  --sep-type 1|2|3    articles separator: 1 single line feed, 2 double line\n"
@@ -40,8 +50,9 @@ std::string UsageText() {
 
 std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>& args,
                                                  std::string& strError) {
-    static const std::set<std::string> kWithValue = {"--compile",  "--map", "--out",      "--home",
-                                                     "--sep-type", "--sep", "--parts-sep"};
+    static const std::set<std::string> kWithValue = {
+        "--compile", "--import", "--name",     "--morph", "--map",
+        "--out",     "--home",   "--sep-type", "--sep",   "--parts-sep"};
     static const std::set<std::string> kFlags = {"--yes", "--no", "--quiet", "--help", "--version"};
     GlossmillOptions options;
     std::set<std::string> seen;
@@ -81,6 +92,18 @@ std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>&
             }
             options.source = PathOf(*value);
             bHaveSource = true;
+        } else if (name == "--import") {
+            // FORMAT, then INPUT as the next argument.
+            if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1].rfind("--", 0) == 0) {
+                strError = "--import FORMAT INPUT: the input file is missing";
+                return std::nullopt;
+            }
+            options.strImportFormat = *value;
+            options.source = PathOf(args[++i]);
+        } else if (name == "--name") {
+            options.strName = FromUtf8(*value);
+        } else if (name == "--morph") {
+            options.strMorph = FromUtf8(*value);
         } else if (name == "--map") {
             options.mapFile = PathOf(*value);
         } else if (name == "--out") {
@@ -110,6 +133,16 @@ std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>&
         } else if (name == "--version") {
             options.action = GlossmillOptions::Action::Version;
         }
+    }
+    if (seen.count("--import")) {
+        if (bHaveSource) {
+            strError = "--import and --compile exclude each other";
+            return std::nullopt;
+        }
+        if (options.action == GlossmillOptions::Action::Compile) {
+            options.action = GlossmillOptions::Action::Import;
+        }
+        bHaveSource = true;
     }
     if (options.action == GlossmillOptions::Action::Compile && !bHaveSource) {
         if (seen.empty() || seen == std::set<std::string>{"--home"}) {

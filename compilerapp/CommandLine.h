@@ -7,11 +7,15 @@
 #include <vector>
 
 struct GlossmillOptions {
-    enum class Action { Compile, Help, Version, Window };
+    enum class Action { Compile, Import, Help, Version, Window };
     Action action = Action::Compile;
-    std::filesystem::path source;
+    std::filesystem::path source;                  // with --import: the dictionary to import
+    std::string strImportFormat;                   // "dictd", "stardict" or "tsv"
+    std::u16string strName;                        // --name: the imported dictionary's name
+    std::u16string strMorph;                       // --morph: its morphology list
     std::filesystem::path mapFile;                 // empty: no mapping file
-    std::optional<std::filesystem::path> outDir;   // default: the dictionaries folder
+    std::optional<std::filesystem::path> outDir;   // default: the dictionaries folder;
+                                                   // with --import the source to write
     std::optional<std::filesystem::path> homeDir;  // default: the program's folder
     int nSepType = 2;
     std::u16string strSep;                  // as typed, with backslash escapes

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "CommandLine.h"
+#include "ImportRun.h"
 #include "ProgressView.h"
 #include "compiler/DictCompiler.h"
 #include "compiler/LemmatizerSource.h"
@@ -89,10 +90,19 @@ int Compile(const GlossmillOptions& options) {
         return bContinue;
     });
 
+    // A dictionary in another format is compiled from a temporary source.
+    CTemporaryImport imported;
+    if (!imported.Prepare(options, separators, strError)) {
+        PrintError(strError);
+        return kExitFailed;
+    }
+    const std::filesystem::path& source =
+        imported.IsUsed() ? imported.GetSourcePath() : options.source;
+
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
-    const std::filesystem::path output = CompiledFilePath(options.source, outFolder);
-    if (!compiler.StartCompile(Wide(options.source), Wide(output), Wide(options.mapFile))) {
+    const std::filesystem::path output = CompiledPathOf(options.source, outFolder);
+    if (!compiler.StartCompile(Wide(source), Wide(output), Wide(options.mapFile))) {
         PrintError(compiler.GetError());
         return kExitFailed;
     }
@@ -138,6 +148,8 @@ int main(int argc, char** argv) {
         case GlossmillOptions::Action::Window:
             return RunMillWindow(argc, argv, options->homeDir.value_or(ToUtf8(GetProgramFolder())),
                                  HomeArguments(*options));
+        case GlossmillOptions::Action::Import:
+            return RunImport(*options);
         case GlossmillOptions::Action::Compile:
             break;
     }

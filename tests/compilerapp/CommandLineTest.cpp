@@ -61,6 +61,9 @@ TEST(CommandLine, FaultsAreRefusedWithAReason) {
         {"--compile", "a", "--frobnicate"},
         {"--compile", "a", "stray"},
         {"--compile", "a", "--quiet=1"},
+        {"--import", "dictd"},
+        {"--import", "dictd", "--out", "x"},
+        {"--import", "tsv", "a.tsv", "--compile", "b"},
     };
     for (const auto& args : cases) {
         std::string strError;
@@ -75,6 +78,18 @@ TEST(CommandLine, NothingOrOnlyAHomeOpensTheWindow) {
     ASSERT_TRUE(home);
     EXPECT_EQ(home->action, GlossmillOptions::Action::Window);
     EXPECT_EQ(home->homeDir, std::filesystem::path("/h"));
+}
+
+TEST(CommandLine, ImportTakesAFormatAndAnInput) {
+    const auto o = Parse({"--import", "dictd", "/d/x.index", "--out", "x.txt", "--name", "N\u00e9",
+                          "--morph", "English(L)"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->action, GlossmillOptions::Action::Import);
+    EXPECT_EQ(o->strImportFormat, "dictd");
+    EXPECT_EQ(o->source, "/d/x.index");
+    EXPECT_EQ(o->outDir, std::filesystem::path("x.txt"));
+    EXPECT_EQ(o->strName, u"N\u00e9");
+    EXPECT_EQ(o->strMorph, u"English(L)");
 }
 
 TEST(CommandLine, HelpAndVersionNeedNoSource) {

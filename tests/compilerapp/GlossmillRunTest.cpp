@@ -83,7 +83,8 @@ TEST_F(GlossmillRun, CompilesIntoTheGivenFolderAndPrintsTheStatistics) {
     const std::set<std::string> phases = {"Initializing", "Loading lemmatizers",
                                           "Checking source file syntax", "Processing source file",
                                           "Indexing in progress"};
-    for (std::string line; std::getline(lines, line);) EXPECT_TRUE(phases.count(line)) << line;
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_TRUE(phases.count(line)) << line;
 }
 
 TEST_F(GlossmillRun, TheDefaultFolderIsTheHomeFoldersDictionaries) {
@@ -166,6 +167,37 @@ TEST_F(GlossmillRun, NoStopsWhenAMorphologyModuleIsMissing) {
     const auto r = Run(m_dir / "alone" / "glossmill", {"--compile", plain.string(), "--quiet"});
     EXPECT_EQ(r.nExit, 0);
     EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
+TEST_F(GlossmillRun, ImportsAGlossaryAndCompilesOneDirectly) {
+    const auto tsv = Write("pets.tsv", "cat\tKatze\ndog\tHund\\nder\n");
+    const auto src = m_dir / "pets-source.txt";
+    auto r = Run(m_program, {"--import", "tsv", tsv.string(), "--out", src.string(), "--name",
+                             "Pets", "--morph", "German(R)"});
+    EXPECT_EQ(r.nExit, 0) << r.err;
+    EXPECT_EQ(r.out, "2 articles written to " + src.string() + "\n");
+    EXPECT_EQ(Slurp(src),
+              "\xEF\xBB\xBF$FILE_TYPE: DICT\n$DICT_TYPE: MAIN\n$INDEX: BOTH\n$MORPH: German(R)\n"
+              "$NAME: Pets\n\ncat ##:## Katze\n\ndog ##:## Hund<br>\nder\n\n");
+    fs::create_directory(m_dir / "out");
+    r = Run(m_program, {"--compile", tsv.string(), "--out", (m_dir / "out").string(), "--quiet"});
+    EXPECT_EQ(r.nExit, 0) << r.err;
+    EXPECT_TRUE(fs::exists(m_dir / "out" / "pets.gmd"));
+    EXPECT_NE(r.out.find("\n2 articles and 5 words processed\n"), std::string::npos) << r.out;
+    // Faults of the input, of --morph, and of options for a plain source.
+    Write("bad.tsv", "no tab\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> faults = {
+        {{"--import", "tsv", (m_dir / "bad.tsv").string()}, "bad.tsv, line 1: no TAB"},
+        {{"--import", "xdxf", tsv.string()}, "unknown import format 'xdxf'"},
+        {{"--import", "tsv", tsv.string(), "--morph", "Eng-lish"}, "--morph: "},
+        {{"--compile", (m_dir / "bad.tsv").string(), "--quiet"}, "bad.tsv, line 1: no TAB"},
+        {{"--compile", src.string(), "--name", "x"}, "--name and --morph apply"},
+    };
+    for (const auto& [args, message] : faults) {
+        r = Run(m_program, args);
+        EXPECT_NE(r.nExit, 0);
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
 }
 
 TEST_F(GlossmillRun, HelpAndVersion) {
