@@ -6,6 +6,7 @@
 
 #include "ImportText.h"
 #include "MarkupConverter.h"
+#include "core/CharTables.h"
 #include "core/Utf8.h"
 
 namespace {
@@ -44,7 +45,33 @@ std::u16string ShortName(std::u16string_view text) {
     return std::u16string(text.substr(0, text.find(u'\n')));
 }
 
+// Word characters upper-cased, runs of blanks as one, others left out.
+void AppendFolded(std::u16string& folded, char16_t c) {
+    if (IsWordSymb(c)) {
+        folded += ToUpperSymb(c);
+    } else if ((c == u' ' || c == u'\t') && !folded.empty() && folded.back() != u' ') {
+        folded += u' ';
+    }
+}
+
 }  // namespace
+
+std::u16string HeadwordAsWritten(std::u16string_view key, std::u16string_view definition) {
+    std::u16string foldedKey;
+    for (char16_t c : key)
+        AppendFolded(foldedKey, c);
+    const std::u16string_view line = TrimImportText(definition.substr(0, definition.find(u'\n')));
+    std::u16string folded;
+    for (size_t i = 0; i < line.size() && !foldedKey.empty(); ++i) {
+        const size_t nBefore = folded.size();
+        AppendFolded(folded, line[i]);
+        if (folded.size() == nBefore) continue;
+        const bool bWordEnds = i + 1 == line.size() || !IsWordSymb(line[i + 1]);
+        if (folded == foldedKey && bWordEnds) return std::u16string(line.substr(0, i + 1));
+        if (!foldedKey.starts_with(folded)) break;
+    }
+    return std::u16string(key);
+}
 
 bool ParseDictdNumber(std::string_view text, uint64_t& value) {
     if (text.empty() || text.size() > 10) return false;
@@ -103,7 +130,7 @@ bool CDictdReader::ParseIndex(std::string_view text, std::string& strError) {
             k = nTab + 1;
         }
         const std::string where = "line " + std::to_string(nLine + 1);
-        Entry entry{std::string(fields[0]), 0, 0, nLine};
+        Entry entry{std::string(fields[0]), 0, 0, nLine, false};
         if (fields.size() < 3 || !ParseDictdNumber(fields[1], entry.nOffset) ||
             !ParseDictdNumber(fields[2], entry.nLength)) {
             strError = ImportFault(m_index, where,
@@ -112,6 +139,7 @@ bool CDictdReader::ParseIndex(std::string_view text, std::string& strError) {
         }
         if (fields.size() > 3 && !TrimImportText(DecodeImportText(fields[3])).empty()) {
             entry.strHeadword = fields[3];
+            entry.bOriginal = true;
         }
         if (IsMetaHeadword(fields[0])) {
             if (fields[0] == "00-database-short" || fields[0] == "00databaseshort") {
@@ -119,10 +147,9 @@ bool CDictdReader::ParseIndex(std::string_view text, std::string& strError) {
             }
             continue;
         }
-        if (TrimImportText(DecodeImportText(entry.strHeadword)).empty()) {
-            strError = ImportFault(m_index, where, "empty headword");
-            return false;
-        }
+        // dictfmt leaves the key of a headword without letters ("$", ":-)")
+        // empty: no lookup reaches it, so it is no headword here either.
+        if (TrimImportText(DecodeImportText(entry.strHeadword)).empty()) continue;
         m_entries.push_back(std::move(entry));
     }
     return true;
@@ -148,16 +175,22 @@ bool CDictdReader::WriteArticles(CSourceWriter& writer, std::string& strError) {
     });
     CSourceArticle& article = writer.Article();
     std::string definition;
+    std::u16string text;
     const Entry* previous = nullptr;
     for (const Entry& entry : m_entries) {
-        const std::u16string headword(TrimImportText(DecodeImportText(entry.strHeadword)));
-        if (previous != nullptr && previous->nOffset == entry.nOffset &&
-            previous->nLength == entry.nLength) {
+        const std::u16string key(TrimImportText(DecodeImportText(entry.strHeadword)));
+        const bool bSameDefinition = previous != nullptr && previous->nOffset == entry.nOffset &&
+                                     previous->nLength == entry.nLength;
+        if (!bSameDefinition) {
+            if (!ReadDefinition(entry, definition, strError)) return false;
+            text = DecodeImportText(definition);
+        }
+        const std::u16string headword = entry.bOriginal ? key : HeadwordAsWritten(key, text);
+        if (bSameDefinition) {
             article.Rehead(headword);
         } else {
-            if (!ReadDefinition(entry, definition, strError)) return false;
             article.Begin(headword);
-            AppendMarkup(article, DecodeImportText(definition), MarkupDialect::Plain);
+            AppendMarkup(article, text, MarkupDialect::Dictd);
         }
         previous = &entry;
         if (!writer.WriteArticle()) {

@@ -22,7 +22,8 @@ private:
         std::string strHeadword;
         uint64_t nOffset;
         uint64_t nLength;
-        size_t nLine;  // from 0
+        size_t nLine;    // from 0
+        bool bOriginal;  // the headword as written (the fourth column), not the key
     };
     bool ParseIndex(std::string_view text, std::string& strError);
     bool ReadDefinition(const Entry& entry, std::string& out, std::string& strError);
@@ -34,6 +35,13 @@ private:
     std::vector<Entry> m_shortName;  // the "00-database-short" entry, if any
     std::u16string m_strName;
 };
+
+// dictfmt keeps only the letters, digits and blanks of a headword in the
+// index key, lower-cased ("a und bboden" for "A- und B-Boden"), and copies
+// the headword as the first line of its definition. Where that line begins
+// with what the key was made of, that beginning is the headword as written;
+// otherwise the key is.
+std::u16string HeadwordAsWritten(std::u16string_view key, std::u16string_view definition);
 
 // A dictd base-64 number ("A" = 0 ... "/" = 63, most significant first);
 // false for another character or a value past 2^60.

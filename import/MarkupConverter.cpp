@@ -82,6 +82,7 @@ public:
 
 private:
     size_t Reference(std::u16string_view text, size_t i);
+    size_t CrossReference(std::u16string_view text, size_t i);
     size_t Tag(std::u16string_view text, size_t i);
     void Open(const ParsedTag& tag, const TagRule& rule);
     void Close(std::u16string_view strName);
@@ -107,7 +108,7 @@ void CMarkupConverter::FlushText() {
 }
 
 void CMarkupConverter::Convert(std::u16string_view text) {
-    const bool bMarkup = m_dialect != MarkupDialect::Plain;
+    const bool bMarkup = m_dialect != MarkupDialect::Plain && m_dialect != MarkupDialect::Dictd;
     const bool bLineEndIsBlank = m_dialect == MarkupDialect::Html;
     size_t i = 0;
     while (i < text.size()) {
@@ -116,6 +117,8 @@ void CMarkupConverter::Convert(std::u16string_view text) {
             i = Tag(text, i);
         } else if (bMarkup && c == u'&') {
             i = Reference(text, i);
+        } else if (m_dialect == MarkupDialect::Dictd && c == u'{') {
+            i = CrossReference(text, i);
         } else {
             m_pending += (c == u'\n' && bLineEndIsBlank && m_nPreDepth == 0) ? u' ' : c;
             ++i;
@@ -154,6 +157,23 @@ size_t CMarkupConverter::Reference(std::u16string_view text, size_t i) {
     }
     m_pending += u'&';
     return i + 1;
+}
+
+// "{" at text[i]: "{word}" within one line becomes a link that searches the
+// word; any other "{" is text.
+size_t CMarkupConverter::CrossReference(std::u16string_view text, size_t i) {
+    constexpr size_t kLongest = 200;
+    const size_t nEnd = text.find_first_of(u"{}\n", i + 1);
+    if (nEnd == std::u16string_view::npos || text[nEnd] != u'}' || nEnd == i + 1 ||
+        nEnd - i > kLongest) {
+        m_pending += u'{';
+        return i + 1;
+    }
+    FlushText();
+    m_article.AppendTag(u"<A href=\"find\">");
+    m_article.AppendText(text.substr(i + 1, nEnd - i - 1));
+    m_article.AppendTag(u"</A>");
+    return nEnd + 1;
 }
 
 // Reads the tag at text[i] ("<" name attributes ">"); false when it is none.

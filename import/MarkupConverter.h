@@ -11,6 +11,7 @@
 
 enum class MarkupDialect {
     Plain,  // no markup; every line end is a line break
+    Dictd,  // plain text in which "{word}" refers to another headword
     Html,   // line ends are white space, except inside <pre>
     Xdxf,   // the XDXF article tags; line ends are line breaks
     Pango,  // Pango text attributes; line ends are line breaks

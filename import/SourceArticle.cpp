@@ -36,15 +36,23 @@ bool IsLineBreakTag(std::u16string_view tag) {
     return tag[0] == u'<' && (tag[1] | 0x20) == u'b' && (tag[2] | 0x20) == u'r' && tag[3] == u'>';
 }
 
+// The unit of a separator whose every occurrence in text is written as a
+// reference, so that text never forms the separator: its first unit that
+// is not white space (line breaks are written with line ends).
+char16_t EscapedUnitOf(std::u16string_view strSep) {
+    for (char16_t c : strSep)
+        if (c != u'\n' && c != u'\r' && c != u'\t' && c != u' ') return c;
+    return strSep.empty() ? 0 : strSep[0];
+}
+
 }  // namespace
 
 CSourceArticle::CSourceArticle(const CSeparatorSettings& separators)
     : m_separators(separators),
-      m_cPartsSepFirst(separators.strPartsSep.empty() ? 0 : separators.strPartsSep[0]),
-      m_cArticlesSepFirst(separators.nArticlesSepType == ARTICLES_SEP_OTHER &&
-                                  !separators.strArticlesSep.empty()
-                              ? separators.strArticlesSep[0]
-                              : 0) {}
+      m_cPartsSepUnit(EscapedUnitOf(separators.strPartsSep)),
+      m_cArticlesSepUnit(separators.nArticlesSepType == ARTICLES_SEP_OTHER
+                             ? EscapedUnitOf(separators.strArticlesSep)
+                             : 0) {}
 
 void CSourceArticle::Begin(std::u16string_view strHeadword) {
     m_text.clear();
@@ -72,7 +80,7 @@ void CSourceArticle::Rehead(std::u16string_view strHeadword) {
 
 bool CSourceArticle::NeedsReference(char16_t c) const {
     if (c == u'&' || c == u'<' || c == u'>' || IsSurrogate(c)) return true;
-    if (c == m_cPartsSepFirst || (m_cArticlesSepFirst != 0 && c == m_cArticlesSepFirst)) {
+    if (c == m_cPartsSepUnit || (m_cArticlesSepUnit != 0 && c == m_cArticlesSepUnit)) {
         return true;
     }
     // A "$" opening a line would be read as a header keyword in front of

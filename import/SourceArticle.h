@@ -1,8 +1,8 @@
 // One article of a dictionary source being written: the headword as its left
 // part, the definition as its right part. Whatever goes in comes out as text
 // the compiler accepts unchanged: characters the source syntax gives a
-// meaning ("&", "<", ">", a "$" opening a line, the first unit of either
-// separator, units outside the Basic Multilingual Plane) become numeric
+// meaning ("&", "<", ">", a "$" opening a line, a unit of either separator,
+// units outside the Basic Multilingual Plane) become numeric
 // character references, line breaks become "<br>" so that no empty line
 // (or, with one article per line, no line end at all) falls inside an
 // article, and an index word that would grow past the compiler's limit of
@@ -51,8 +51,8 @@ private:
     bool NeedsReference(char16_t c) const;
 
     CSeparatorSettings m_separators;
-    char16_t m_cPartsSepFirst;
-    char16_t m_cArticlesSepFirst;  // 0 unless the articles separator is a string
+    char16_t m_cPartsSepUnit;     // written as a reference wherever text holds it
+    char16_t m_cArticlesSepUnit;  // the same; 0 unless the articles separator is a string
     std::u16string m_text;
     size_t m_nPartsSepPos = 0;
     size_t m_nRightBeg = 0;

@@ -51,6 +51,9 @@ TEST(Markup, TagsReferencesAndLineEnds) {
          "<FONT color=\"blue\">b</FONT> <B>x</B><br>\ny"},
         // Other XML: text only.
         {D::Xml, u"<a><b>x</b></a>\ny", "x<br>\ny"},
+        // dictd: "{word}" refers to another headword.
+        {D::Dictd, u"see {cat}, {no\nlink} {} <{x}>",
+         "see <A href=\"find\">cat</A>, {no<br>\nlink} {} &#60;<A href=\"find\">x</A>&#62;"},
         // Plain text: nothing is markup.
         {D::Plain, u"<b>&amp;</b>", "&#60;b&#62;&#38;amp;&#60;/b&#62;"},
     };

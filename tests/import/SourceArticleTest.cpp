@@ -85,10 +85,12 @@ TEST(SourceArticle, WrittenSourcesPassTheCheckPass) {
     std::vector<Case> cases = PlainCases();
     cases.push_back({u"tags", u"<i>x</i> </h> <h> <noindex> a&#60;b &#99999; &#x;", ""});
     cases.push_back({u"$FILE_TYPE: DICT", u"$INDEX: LEFT\n&amp;", ""});
+    cases.push_back({u"dash", u"a\n--\nb -- c => d @@ | e", ""});
     cases.push_back({u"w", std::u16string(300, u'z') + u"<br>" + std::u16string(300, u'y'), ""});
     TempDir dir;
     for (const CSeparatorSettings& separators :
-         {Separators(2), Separators(1), Separators(3, u"@@", u"|")}) {
+         {Separators(2), Separators(1), Separators(3, u"@@", u"|"),
+          Separators(3, u"\n--\n", u"=>")}) {
         const std::filesystem::path path = dir.Path() / "source.txt";
         CSourceWriter writer(separators);
         ASSERT_TRUE(writer.Create(path, {u"Name\n$INDEX: x", u"English(L)"}));
