@@ -139,7 +139,7 @@ bool CDictData::LoadChunk(size_t nChunk, std::string& strError) {
     }
     m_nLoadedChunk = SIZE_MAX;
     m_chunk.resize(m_nChunkLength);
-    m_zs.next_in = &m_file[m_chunkOffsets[nChunk]];
+    m_zs.next_in = m_file.data() + m_chunkOffsets[nChunk];
     m_zs.avail_in = static_cast<uInt>(m_chunkOffsets[nChunk + 1] - m_chunkOffsets[nChunk]);
     m_zs.next_out = reinterpret_cast<Bytef*>(m_chunk.data());
     m_zs.avail_out = m_nChunkLength;
