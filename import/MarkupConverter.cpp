@@ -159,19 +159,25 @@ size_t CMarkupConverter::Reference(std::u16string_view text, size_t i) {
     return i + 1;
 }
 
-// "{" at text[i]: "{word}" within one line becomes a link that searches the
-// word; any other "{" is text.
+// "{" at text[i]: "{word}" becomes a link that searches the word (a line
+// end inside, where the database wraps a long reference, as a blank); any
+// other "{" is text.
 size_t CMarkupConverter::CrossReference(std::u16string_view text, size_t i) {
     constexpr size_t kLongest = 200;
-    const size_t nEnd = text.find_first_of(u"{}\n", i + 1);
+    const size_t nEnd = text.find_first_of(u"{}", i + 1);
     if (nEnd == std::u16string_view::npos || text[nEnd] != u'}' || nEnd == i + 1 ||
         nEnd - i > kLongest) {
         m_pending += u'{';
         return i + 1;
     }
+    std::u16string words;
+    for (char16_t c : text.substr(i + 1, nEnd - i - 1)) {
+        const bool bBlank = c == u'\n' || c == u' ' || c == u'\t';
+        if (!bBlank || (!words.empty() && words.back() != u' ')) words += bBlank ? u' ' : c;
+    }
     FlushText();
     m_article.AppendTag(u"<A href=\"find\">");
-    m_article.AppendText(text.substr(i + 1, nEnd - i - 1));
+    m_article.AppendText(words);
     m_article.AppendTag(u"</A>");
     return nEnd + 1;
 }

@@ -52,8 +52,9 @@ TEST(Markup, TagsReferencesAndLineEnds) {
         // Other XML: text only.
         {D::Xml, u"<a><b>x</b></a>\ny", "x<br>\ny"},
         // dictd: "{word}" refers to another headword.
-        {D::Dictd, u"see {cat}, {no\nlink} {} <{x}>",
-         "see <A href=\"find\">cat</A>, {no<br>\nlink} {} &#60;<A href=\"find\">x</A>&#62;"},
+        {D::Dictd, u"see {cat}, {two\n   lines} {} {a{b} <{x}>",
+         "see <A href=\"find\">cat</A>, <A href=\"find\">two lines</A> {} {a<A "
+         "href=\"find\">b</A> &#60;<A href=\"find\">x</A>&#62;"},
         // Plain text: nothing is markup.
         {D::Plain, u"<b>&amp;</b>", "&#60;b&#62;&#38;amp;&#60;/b&#62;"},
     };
