@@ -1,25 +1,32 @@
-// glossmere: looks words and phrases up in the dictionary library. For now
-// the program runs headless, from the command line.
+// glossmere: looks words and phrases up in the dictionary library, in its
+// window or, with --search or --batch, headless on the command line.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "core/InstallLayout.h"
+#include "core/ProgramFolder.h"
 #include "core/Utf8.h"
+#include "shell/GlossmereApp.h"
 #include "shell/HeadlessLookup.h"
+#include "shell/HomeFolder.h"
 #include "shell/Json.h"
+#include "shell/LookupDefaults.h"
 #include "shell/LookupOptions.h"
+#include "shell/WindowCommandLine.h"
 
 #ifndef GLOSS_VERSION
 #define GLOSS_VERSION "0.0.0"
 #endif
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!IsHeadlessRequest(args)) return RunGlossmereWindow(argc, argv);
     std::ios::sync_with_stdio(false);
     std::string strError;
-    const auto options =
-        ParseLookupOptions(std::vector<std::string>(argv + 1, argv + argc), strError);
+    auto options = ParseLookupOptions(args, strError);
     if (!options) {
         std::cerr << "glossmere: " << strError << "\n" << LookupUsage();
         return EXIT_FAILURE_OR_USAGE;
@@ -33,10 +40,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     const CInstallLayout layout = GetInstallLayout();
-    const std::u16string strHome =
-        options->strHome.empty() ? layout.strProgramFolder : options->strHome;
-    CHeadlessLookup lookup(strHome, layout.strLibraryFolder);
+    const std::u16string strHome = ChooseHomeFolder(options->strHome, layout.strProgramFolder);
     std::u16string strWarnings;
+    CIniFile ini;
+    if (ini.Load(std::filesystem::path(JoinPath(strHome, kSettingsFileName)), strWarnings))
+        strWarnings = ApplyViewSettings(ini, args, *options);
+    if (!strWarnings.empty()) std::cerr << "glossmere: " << ToUtf8(strWarnings) << '\n';
+    strWarnings.clear();
+    CHeadlessLookup lookup(strHome, layout.strLibraryFolder);
     const bool bOpen = lookup.Open(options->group, strWarnings);
     if (!strWarnings.empty()) std::cerr << ToUtf8(strWarnings) << '\n';
     if (!bOpen) {

@@ -1,0 +1,122 @@
+#include "shell/GlossmereApp.h"
+
+#include <iostream>
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "core/IniFile.h"
+#include "core/InstallLayout.h"
+#include "core/Lemmatizer.h"
+#include "core/ProgramFolder.h"
+#include "core/TextIds.h"
+#include "library/DictSearch.h"
+#include "library/DictSession.h"
+#include "shell/FirstPaintProbe.h"
+#include "shell/HistoryStore.h"
+#include "shell/HomeFolder.h"
+#include "shell/MainFrame.h"
+#include "shell/QtText.h"
+#include "shell/ShellSettings.h"
+#include "shell/WindowCommandLine.h"
+#include "ui/SingleInstance.h"
+
+namespace {
+
+void ShowError(const std::u16string& strText) {
+    QMessageBox::critical(nullptr, TextOf(IDS_CAPTION_ERROR), QString::fromStdU16String(strText));
+}
+
+// One window per home folder: two libraries kept apart are two programs to
+// their user.
+QString InstanceName(const std::u16string& strHome) {
+    const QByteArray hash = QCryptographicHash::hash(QString::fromStdU16String(strHome).toUtf8(),
+                                                     QCryptographicHash::Sha1);
+    return QStringLiteral("Glossmere-") + QString::fromLatin1(hash.toHex().left(12));
+}
+
+}  // namespace
+
+int RunGlossmereWindow(int& argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Glossmere"));
+    QApplication::setOrganizationName(QStringLiteral("Glossmere"));
+    // Qt has taken its own options out of the arguments.
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    std::string strUsageError;
+    const std::optional<CWindowCommandLine> line = ParseWindowCommandLine(args, strUsageError);
+    if (!line) {
+        std::cerr << "glossmere: " << strUsageError << "\nTry 'glossmere --help'.\n";
+        return 2;
+    }
+    const QString strQuery = QString::fromStdU16String(line->strQuery);
+
+    const CInstallLayout layout = GetInstallLayout();
+    const std::u16string strHome = ChooseHomeFolder(line->strHome, layout.strProgramFolder);
+
+    CSingleInstance instance(InstanceName(strHome));
+    switch (instance.Start(strQuery)) {
+        case CSingleInstance::Outcome::HandedOver:
+            return 0;
+        case CSingleInstance::Outcome::Failed:
+            QMessageBox::warning(nullptr, TextOf(IDS_CAPTION_WARNING), TextOf(IDS_ALREADY_IN_USE));
+            return 1;
+        case CSingleInstance::Outcome::First:
+            break;
+    }
+
+    // Settings: a file that cannot be read, or a bad application setting,
+    // stops the start before anything is written.
+    const std::u16string strIniPath = JoinPath(strHome, kSettingsFileName);
+    CIniFile ini;
+    std::u16string strError;
+    if (!ini.Load(std::filesystem::path(strIniPath), strError)) {
+        ShowError(strError);
+        return 1;
+    }
+    CAppSettings appSettings;
+    if (const auto message = ReadAppSettings(ini, appSettings)) {
+        ShowError(*message);
+        return 1;
+    }
+
+    CLemmatizer lemmatizer(layout.strLibraryFolder);
+    CDictSession session(strHome, layout.strLibraryFolder, &lemmatizer);
+    if (!session.InitDictionaries()) ShowError(session.GetError());
+    CDictSearch search(&lemmatizer, *session.GetGroupList());
+
+    CViewState viewState;
+    const std::optional<std::u16string> viewMessage = ReadViewSettings(ini, viewState);
+    CSettingsHistoryStore historyStore;
+    CMainFrame frame(session, search, appSettings, viewState, historyStore);
+    if (viewMessage) ShowError(*viewMessage);
+    CFirstPaintProbe::InstallIfAsked(frame, sinceStart);
+    frame.resize(1024, 720);
+    frame.show();
+    QTimer::singleShot(0, &frame, [&frame, strQuery] {
+        frame.SetUpView();
+        if (!strQuery.isEmpty()) frame.SearchFor(strQuery);
+    });
+    QObject::connect(&instance, &CSingleInstance::messageReceived, &frame,
+                     [&frame](const QString& strQuery) {
+                         frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
+                         frame.raise();
+                         frame.activateWindow();
+                         if (!strQuery.isEmpty()) frame.SearchFor(strQuery);
+                     });
+    const int nExit = app.exec();
+
+    // The file as it is now: the dictionary manager writes its own key.
+    CIniFile current;
+    if (current.Load(std::filesystem::path(strIniPath), strError)) ini = std::move(current);
+    WriteViewSettings(ini, frame.GetViewState());
+    WriteAppSettings(ini, appSettings);
+    if (!ini.Save(std::filesystem::path(strIniPath), strError)) ShowError(strError);
+    return nExit;
+}
