@@ -12,14 +12,11 @@
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 #include "library/DictSession.h"
+#include "shell/QtText.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-QString Text(int nId, std::initializer_list<TextArg> args = {}) {
-    return QString::fromStdU16String(FormatTextId(nId, args));
-}
 
 QString JoinLines(const std::vector<std::u16string>& lines) {
     std::u16string text;
@@ -73,7 +70,7 @@ void CDictionaryManagerDlg::CreateGroup() {
     const int nMessage = GroupNameMessage(
         strName, u"", [&](std::u16string_view s) { return groups.HasGroupName(s); });
     if (nMessage != 0) {
-        m_prompts.warn(this, Text(nMessage));
+        m_prompts.warn(this, TextOf(nMessage));
         return;
     }
     groups.AddGroup(strName, false);
@@ -93,7 +90,7 @@ void CDictionaryManagerDlg::RenameGroup() {
     const int nMessage = GroupNameMessage(
         strName, pGroup->GetName(), [&](std::u16string_view s) { return groups.HasGroupName(s); });
     if (nMessage != 0) {
-        m_prompts.warn(this, Text(nMessage));
+        m_prompts.warn(this, TextOf(nMessage));
         return;
     }
     pGroup->SetName(strName);
@@ -103,11 +100,11 @@ void CDictionaryManagerDlg::RenameGroup() {
 
 void CDictionaryManagerDlg::DeleteGroup() {
     if (m_nGroup == 0) {
-        m_prompts.warn(this, Text(IDS_FIRST_GROUP_NOT_DELETABLE));
+        m_prompts.warn(this, TextOf(IDS_FIRST_GROUP_NOT_DELETABLE));
         return;
     }
     CDictGroupList& groups = *m_session.GetGroupList();
-    if (!m_prompts.askYesNo(this, Text(IDS_ASK_DELETE_GROUP, {Group()->GetName()}))) return;
+    if (!m_prompts.askYesNo(this, TextOf(IDS_ASK_DELETE_GROUP, {Group()->GetName()}))) return;
     if (!groups.DeleteGroup(m_nGroup)) return;
     m_nGroup = groups.GetCurrentGroup();
     FillGroups();
@@ -123,7 +120,7 @@ void CDictionaryManagerDlg::EnableDictionary() {
     const CDictIndexFile* pDict = pGroup->GetDict(nRow, GROUP_FILTER_DISABLED);
     if (!pDict) return;
     if (!pDict->IsValid()) {
-        m_prompts.warn(this, Text(IDS_DICTIONARY_CORRUPTED));
+        m_prompts.warn(this, TextOf(IDS_DICTIONARY_CORRUPTED));
         return;
     }
     pGroup->SetEnabled(nRow, true, GROUP_FILTER_DISABLED);
@@ -226,8 +223,8 @@ void CDictionaryManagerDlg::AddDictionaries() {
     const fs::path folder = DictionariesFolder();
     const CAddPlan plan = PlanAddDictionaries(chosen, folder);
     if (plan.bAlreadyInstalled) {
-        m_prompts.inform(
-            this, Text(chosen.size() == 1 ? IDS_DICTIONARY_INSTALLED : IDS_DICTIONARIES_INSTALLED));
+        m_prompts.inform(this, TextOf(chosen.size() == 1 ? IDS_DICTIONARY_INSTALLED
+                                                         : IDS_DICTIONARIES_INSTALLED));
     }
     if (plan.arrPaths.empty()) {
         EndCommand();
@@ -254,7 +251,8 @@ void CDictionaryManagerDlg::DeleteDictionary() {
     if (!pDict) return;
     const QString name =
         pDict->IsValid() ? DisplayName(*pDict) : QString::fromStdU16String(pDict->GetFileName());
-    if (!m_prompts.askYesNo(this, Text(IDS_ASK_DELETE_DICTIONARY, {name.toStdU16String()}))) return;
+    if (!m_prompts.askYesNo(this, TextOf(IDS_ASK_DELETE_DICTIONARY, {name.toStdU16String()})))
+        return;
     BeginCommand();
     const CListSelection sel = Selection();
     const ManagerList list = sel.nEnabledRow >= 0 ? ManagerList::Enabled : ManagerList::Disabled;
@@ -264,7 +262,7 @@ void CDictionaryManagerDlg::DeleteDictionary() {
     const CDeleteResult result =
         DeleteDictionaryFiles(PlanDeleteDictionary(path), m_prompts.moveToTrash);
     for (const fs::path& failed : result.arrFailed)
-        m_prompts.warn(this, Text(IDS_CANNOT_DELETE_FILE, {FromUtf8(failed.string())}));
+        m_prompts.warn(this, TextOf(IDS_CANNOT_DELETE_FILE, {FromUtf8(failed.string())}));
     RefreshLibrary();
     ApplySelection(SelectionAfterRemoval(list, nRow, Counts()));
     EndCommand();
@@ -274,7 +272,7 @@ void CDictionaryManagerDlg::Explore() {
     const std::u16string folder = m_session.GetDictionariesFolder();
     std::error_code ec;
     if (!fs::is_directory(ToUtf8(folder), ec)) {
-        m_prompts.error(this, Text(IDS_FOLDER_NOT_FOUND, {folder}));
+        m_prompts.error(this, TextOf(IDS_FOLDER_NOT_FOUND, {folder}));
         return;
     }
     m_prompts.openPath(QString::fromStdU16String(folder));
@@ -285,7 +283,7 @@ void CDictionaryManagerDlg::OpenAdditionalInfo() {
     if (!pDict) return;
     const fs::path info = InfoFileOf(ToUtf8(pDict->GetFilePath()));
     if (!QFileInfo(QString::fromStdString(info.string())).isFile()) {
-        m_prompts.warn(this, Text(IDS_INFO_FILE_NOT_FOUND));
+        m_prompts.warn(this, TextOf(IDS_INFO_FILE_NOT_FOUND));
         return;
     }
     m_prompts.openPath(QString::fromStdString(info.string()));

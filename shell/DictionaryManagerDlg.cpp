@@ -22,12 +22,9 @@
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 #include "library/DictSession.h"
+#include "shell/QtText.h"
 
 namespace {
-
-QString Text(int nId, std::initializer_list<TextArg> args = {}) {
-    return QString::fromStdU16String(FormatTextId(nId, args));
-}
 
 // The window's size in dialog units of its font: a quarter of the average
 // character width across, an eighth of the character height down.
@@ -156,7 +153,7 @@ QToolButton* CDictionaryManagerDlg::ListButton(int nToolTip, int nIcon,
     auto* pButton = new QToolButton(this);
     pButton->setIcon(MakeManagerIcon(static_cast<ManagerIcon>(nIcon), palette()));
     pButton->setIconSize(QSize(16, 16));
-    pButton->setToolTip(Text(nToolTip));
+    pButton->setToolTip(TextOf(nToolTip));
     pButton->setAutoRaise(false);
     pButton->setMinimumSize(QSize(30, 26));
     connect(pButton, &QToolButton::clicked, this, command);
@@ -167,9 +164,9 @@ QWidget* CDictionaryManagerDlg::BuildLists() {
     auto* pRow = new QWidget(this);
     auto* pLayout = new QHBoxLayout(pRow);
     pLayout->setContentsMargins(0, 0, 0, 0);
-    m_pDisabled = new CManagerList(Text(IDS_DISABLED_DICTIONARIES), pRow);
+    m_pDisabled = new CManagerList(TextOf(IDS_DISABLED_DICTIONARIES), pRow);
     m_pDisabled->setObjectName(QStringLiteral("disabledList"));
-    m_pEnabled = new CManagerList(Text(IDS_ENABLED_DICTIONARIES), pRow);
+    m_pEnabled = new CManagerList(TextOf(IDS_ENABLED_DICTIONARIES), pRow);
     m_pEnabled->setObjectName(QStringLiteral("enabledList"));
     using Dlg = CDictionaryManagerDlg;
     m_pEnable = ListButton(IDS_ENABLE_DICTIONARY, int(ManagerIcon::Enable), &Dlg::EnableDictionary);
@@ -204,7 +201,7 @@ QWidget* CDictionaryManagerDlg::BuildFileRow() {
     pAdd->setObjectName(QStringLiteral("addDictionaries"));
     m_pDeleteDict = new QPushButton(tr("Delete dictionary"), pRow);
     m_pDeleteDict->setObjectName(QStringLiteral("deleteDictionary"));
-    m_pDeleteDict->setToolTip(Text(IDS_DELETE_DICTIONARY_FILES));
+    m_pDeleteDict->setToolTip(TextOf(IDS_DELETE_DICTIONARY_FILES));
     auto* pRefresh = new QPushButton(tr("Refresh"), pRow);
     pRefresh->setObjectName(QStringLiteral("refresh"));
     auto* pExplore = new QPushButton(tr("Explore"), pRow);
@@ -302,7 +299,7 @@ void CDictionaryManagerDlg::FillLists() {
             const std::u16string text =
                 ListRowText(dict.IsValid(), DisplayName(dict).toStdU16String(), dict.GetFileName());
             pList->AddRow(QString::fromStdU16String(text), dict.IsValid(),
-                          dict.IsValid() ? QString() : Text(IDS_DICTIONARY_CORRUPTED));
+                          dict.IsValid() ? QString() : TextOf(IDS_DICTIONARY_CORRUPTED));
         }
     }
 }
@@ -365,7 +362,7 @@ void CDictionaryManagerDlg::UpdateInformation() {
             articles = QString::number(pDict->GetArticleCount());
             words = QString::number(pDict->GetWordCount());
         } else {
-            name = Text(IDS_DICTIONARY_CORRUPTED);
+            name = TextOf(IDS_DICTIONARY_CORRUPTED);
         }
         const QFileInfo info(QString::fromStdString(InfoFileOf(ToUtf8(pDict->GetFilePath()))));
         bInfoFile = info.isFile() && info.isReadable();

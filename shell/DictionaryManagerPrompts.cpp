@@ -12,12 +12,9 @@
 #include "ManagerRules.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
+#include "shell/QtText.h"
 
 namespace {
-
-QString Text(int nId) {
-    return QString::fromStdU16String(FormatTextId(nId));
-}
 
 // Message texts use CR LF between lines; a label wants "\n".
 QString ForDisplay(QString text) {
@@ -25,13 +22,13 @@ QString ForDisplay(QString text) {
 }
 
 void Show(QWidget* parent, QMessageBox::Icon icon, int nCaption, const QString& text) {
-    QMessageBox box(icon, Text(nCaption), ForDisplay(text), QMessageBox::Ok, parent);
+    QMessageBox box(icon, TextOf(nCaption), ForDisplay(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 ReplaceAnswer AskToReplace(QWidget* parent, const QString& target) {
     QMessageBox box(
-        QMessageBox::Warning, Text(IDS_CAPTION_WARNING),
+        QMessageBox::Warning, TextOf(IDS_CAPTION_WARNING),
         QObject::tr("The folder already holds '%1'.\nReplace it?").arg(target),
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::No);
@@ -52,7 +49,7 @@ ReplaceAnswer AskToReplace(QWidget* parent, const QString& target) {
 CManagerPrompts DesktopManagerPrompts() {
     CManagerPrompts prompts;
     prompts.askYesNo = [](QWidget* parent, const QString& text) {
-        QMessageBox box(QMessageBox::Warning, Text(IDS_CAPTION_WARNING), ForDisplay(text),
+        QMessageBox box(QMessageBox::Warning, TextOf(IDS_CAPTION_WARNING), ForDisplay(text),
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
@@ -74,7 +71,7 @@ CManagerPrompts DesktopManagerPrompts() {
     };
     prompts.chooseDictionaryFiles = [](QWidget* parent) {
         return QFileDialog::getOpenFileNames(
-            parent, Text(IDS_SELECT_DICTIONARY_FILES), QString(),
+            parent, TextOf(IDS_SELECT_DICTIONARY_FILES), QString(),
             QString::fromStdU16String(QtFileFilter(FormatTextId(IDS_DICTIONARY_FILE_FILTER))));
     };
     prompts.askReplace = AskToReplace;
