@@ -290,6 +290,6 @@ void CDictionaryManagerDlg::OpenAdditionalInfo() {
 }
 
 void CDictionaryManagerDlg::SwitchForm() {
-    m_next = ::SwitchForm(m_state, {pos().x(), pos().y()}, m_nGroup, Selection());
+    m_next = ::SwitchForm(m_state, {geometry().x(), geometry().y()}, m_nGroup, Selection());
     done(kFormSwitchResult);
 }

@@ -61,7 +61,11 @@ CDictionaryManagerDlg::CDictionaryManagerDlg(CDictSession& session, const CManag
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     BuildWindow();
     resize(DialogUnits(fontMetrics(), 502, m_state.bReduced ? 283 : 390).expandedTo(sizeHint()));
-    if (m_state.position) move(m_state.position->first, m_state.position->second);
+    // The place is the client area's: a window not shown yet has no frame
+    // to measure, so a frame position would come back shifted by the title.
+    if (m_state.position) {
+        setGeometry(QRect(QPoint(m_state.position->first, m_state.position->second), size()));
+    }
 
     const CDictGroupList& groups = *m_session.GetGroupList();
     m_nGroup = groups.GetGroup(m_state.nGroup) ? m_state.nGroup : groups.GetCurrentGroup();
