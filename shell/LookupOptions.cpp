@@ -83,7 +83,10 @@ std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>&
 std::string LookupUsage() {
     return "Usage: glossmere --search TEXT [options]\n"
            "       glossmere --batch FILE [options]\n"
-           "Looks a word or a phrase up in the enabled dictionaries of a group.\n"
+           "       glossmere [--home DIR] [WORDS...]\n"
+           "Looks a word or a phrase up in the enabled dictionaries of a group. The\n"
+           "last form opens the window and searches the words at once; a window\n"
+           "already open comes to the front and searches them.\n"
            "\n"
            "  --search TEXT       the word or phrase to find\n"
            "  --home DIR          folder holding \"Dictionaries\" and \"DictGroup.bin\"\n"

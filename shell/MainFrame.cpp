@@ -49,7 +49,12 @@ QComboBox* MakeSelector(const char* pszName, int nWidth, int nPromptId, bool bEd
     pCombo->setFixedWidth(nWidth);
     pCombo->setEditable(bEditable);
     pCombo->setMaxVisibleItems(kDropDownHeight / std::max(1, pCombo->fontMetrics().height() + 4));
-    if (bEditable) pCombo->setInsertPolicy(QComboBox::NoInsert);
+    if (bEditable) {
+        pCombo->setInsertPolicy(QComboBox::NoInsert);
+        // Completing from the history would turn "the" into "the light" as
+        // the user presses Enter.
+        pCombo->setCompleter(nullptr);
+    }
     SetPrompts(pCombo, nPromptId);
     return pCombo;
 }
@@ -268,6 +273,7 @@ void CMainFrame::SetUpView() {
     m_pView->SetBaseFontSize(BaseFontSize());
     m_bInitialising = false;
     UpdateCommands();
+    m_pSearchCombo->setFocus();
 }
 
 void CMainFrame::FillGroupSelector() {

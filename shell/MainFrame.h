@@ -81,6 +81,7 @@ private:
     void FillGroupSelector();
     void ApplyCurrentGroup();
     void FillHistoryField();
+    void SelectSearchText();
     void OnGroupChosen(int nIndex);
     void OnFontSizeChosen(int nIndex);
     void StepFontSize(int nSteps);
@@ -122,6 +123,7 @@ private:
     bool m_bSearching = false;
     bool m_bInitialising = false;
     bool m_bListBarSized = false;
+    bool m_bFieldHadFocus = false;
     CResultFileList m_files;
     std::optional<int> m_nShownFile;
     int m_nPage = 0;

@@ -4,6 +4,7 @@
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "core/TextIds.h"
@@ -34,6 +35,7 @@ void CMainFrame::SearchFor(const QString& strText) {
 void CMainFrame::StartSearch() {
     if (m_bSearching) return;
     m_bSearching = true;
+    m_bFieldHadFocus = m_pSearchCombo->hasFocus();
     ClearResults();
     ShowStartPage();
     m_pView->ShowHtmlBody(QString::fromStdU16String(SearchingPageHtml()));
@@ -41,10 +43,8 @@ void CMainFrame::StartSearch() {
     const QString strTyped = m_pSearchCombo->currentText();
     const std::optional<QString> added = m_history.Add(strTyped);
     FillHistoryField();
-    if (added) {
-        m_pSearchCombo->setCurrentIndex(0);
-        m_pSearchCombo->lineEdit()->setCursorPosition(0);
-    }
+    if (added) m_pSearchCombo->setCurrentIndex(0);
+    SelectSearchText();
     SetDocumentTitle(added ? u'[' + *added + u']' : QString());
     // A text of blanks only is not added and reaches the engine unchanged.
     const QString strSearchText = added ? *added : strTyped;
@@ -53,6 +53,13 @@ void CMainFrame::StartSearch() {
     m_pJob->Start(strSearchText.toStdU16String(), m_view.nSort, m_view.nArea,
                   m_view.bOutSearchTime);
     UpdateCommands();
+}
+
+void CMainFrame::SelectSearchText() {
+    // All selected, so typing replaces it, with the cursor at the start.
+    QLineEdit* pEdit = m_pSearchCombo->lineEdit();
+    pEdit->setSelection(static_cast<int>(pEdit->text().size()),
+                        -static_cast<int>(pEdit->text().size()));
 }
 
 void CMainFrame::StopSearch() {
@@ -74,6 +81,9 @@ void CMainFrame::OnSearchTimer() {
     ShowSearchOutcome(outcome);
     m_bSearching = false;
     UpdateCommands();
+    // The field lost the focus while it was disabled; the next word goes there.
+    if (m_bFieldHadFocus) m_pSearchCombo->setFocus();
+    SelectSearchText();
     emit searchFinished();
 }
 
@@ -104,9 +114,13 @@ void CMainFrame::ShowSearchOutcome(const CSearchOutcome& outcome) {
 void CMainFrame::ShowListBar() {
     m_pListBar->show();
     if (m_bListBarSized) return;
-    // Wide enough for a dictionary's name the first time; the user's width after.
-    resizeDocks({m_pListBar}, {m_pListTree->fontMetrics().averageCharWidth() * 40}, Qt::Horizontal);
     m_bListBarSized = true;
+    // Wide enough for a dictionary's name the first time, once the bar has
+    // its place; the user's width after that.
+    QTimer::singleShot(0, this, [this] {
+        resizeDocks({m_pListBar}, {m_pListTree->fontMetrics().averageCharWidth() * 44},
+                    Qt::Horizontal);
+    });
 }
 
 void CMainFrame::ClearResults() {
