@@ -11,7 +11,9 @@ converted (dictd2gloss.py) and then built and searched by:
   StarDict's tabfile, looked up with sdcv
   SQLite FTS5 (python3's sqlite3), built and queried in-process
   wc -w and grep -c over the source: the physical floor
-and one table is printed. Times are wall times on a shared machine: read the
+then the FreeDict databases are imported (import_bench.py: every headword
+found by itself; import + compile of the largest next to dictfmt), and one
+table is printed. Times are wall times on a shared machine: read the
 ratios more than the absolute figures.
 """
 
@@ -30,6 +32,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import benchlib  # noqa: E402
 import dictd2gloss  # noqa: E402
 import fts5_peer  # noqa: E402
+import import_bench  # noqa: E402
 
 DICTD_BASES = ["/usr/share/dictd/freedict-deu-eng", "/usr/share/dictd/freedict-eng-deu",
                "/usr/share/dictd/freedict-eng-rus"]
@@ -325,10 +328,14 @@ def main():
         for name, step in steps:
             print("== corpus %s: %s" % (label, name), file=sys.stderr)
             step()
+    print("== import: FreeDict databases", file=sys.stderr)
+    import_ok = import_bench.bench(table, DICTD_BASES, os.path.abspath(args.bin), work)
     print()
     print("Benchmark: FreeDict deu-eng, eng-deu, eng-rus; %d queries per kind; "
           "x ours = value / ours (above 1: the peer needs more)" % args.queries)
     print(table.render())
+    if not import_ok:
+        sys.exit("import check failed: see the headwords above")
 
 
 if __name__ == "__main__":
