@@ -12,8 +12,9 @@ converted (dictd2gloss.py) and then built and searched by:
   SQLite FTS5 (python3's sqlite3), built and queried in-process
   wc -w and grep -c over the source: the physical floor
 then the FreeDict databases are imported (import_bench.py: every headword
-found by itself; import + compile of the largest next to dictfmt), and one
-table is printed. Times are wall times on a shared machine: read the
+found by itself; import + compile of the largest next to dictfmt), then the
+morphology start-up is measured (morph_bench.py), and one table is printed.
+Times are wall times on a shared machine: read the
 ratios more than the absolute figures.
 """
 
@@ -33,6 +34,7 @@ import benchlib  # noqa: E402
 import dictd2gloss  # noqa: E402
 import fts5_peer  # noqa: E402
 import import_bench  # noqa: E402
+import morph_bench  # noqa: E402
 
 DICTD_BASES = ["/usr/share/dictd/freedict-deu-eng", "/usr/share/dictd/freedict-eng-deu",
                "/usr/share/dictd/freedict-eng-rus"]
@@ -330,6 +332,10 @@ def main():
             step()
     print("== import: FreeDict databases", file=sys.stderr)
     import_ok = import_bench.bench(table, DICTD_BASES, os.path.abspath(args.bin), work)
+    print("== morphology", file=sys.stderr)
+    morph_bench.bench(table, os.path.abspath(args.bin), work,
+                      os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data",
+                                   "en-ru-basic.txt"))
     print()
     print("Benchmark: FreeDict deu-eng, eng-deu, eng-rus; %d queries per kind; "
           "x ours = value / ours (above 1: the peer needs more)" % args.queries)

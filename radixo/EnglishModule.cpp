@@ -18,6 +18,19 @@ protected:
         return folder && m_wordNet.Load(*folder);
     }
 
+    std::vector<std::string> ExtraSourceFiles(const CModuleConfig& config) const override {
+        const auto folder = config.GetPath("wordnet");
+        return folder ? CWordNetMorph::Files(*folder) : std::vector<std::string>{std::string()};
+    }
+
+    std::vector<std::u16string> TableWords() override {
+        std::vector<std::u16string> words = CMorphModule::TableWords();
+        for (const std::string& word : m_wordNet.Words()) {
+            if (word.find('_') == std::string::npos) words.push_back(FromUtf8(word));
+        }
+        return words;
+    }
+
     std::vector<std::u16string> Analyse(const std::u16string& lower) const override {
         if (const auto* pListed = m_forms.Find(lower)) return *pListed;
         std::vector<std::u16string> lemmas;

@@ -17,6 +17,12 @@ public:
     // The lemmas of a lower-cased form, or nullptr.
     const std::vector<std::u16string>* Find(std::u16string_view form) const;
     bool IsEmpty() const { return m_forms.empty(); }
+    // Every form the list holds, as it is looked up.
+    template <typename Visit>
+    void ForEachForm(Visit visit) const {
+        for (const auto& entry : m_forms)
+            visit(entry.first);
+    }
 
 private:
     std::u16string Key(std::u16string_view form) const;

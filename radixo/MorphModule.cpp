@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "HunspellForms.h"
 #include "LetterCase.h"
 #include "core/LemmatizerApi.h"
 
@@ -50,28 +51,79 @@ CMorphModule::CMorphModule(int nLang, CodePage codePage, bool bFoldYo)
 
 bool CMorphModule::Load(const std::string& dataFolder) {
     m_cache.Clear();
-    CModuleConfig config;
-    if (!config.Load(dataFolder)) return false;
-    if (config.Get("language") != std::to_string(m_nLang)) return false;
-    const auto aff = config.GetPath("aff");
-    const auto dic = config.GetPath("dic");
+    m_table.Close();
+    m_live = Live::NotLoaded;
+    if (!m_config.Load(dataFolder)) return false;
+    if (m_config.Get("language") != std::to_string(m_nLang)) return false;
+    // A table made from these very files answers alone until a word needs more.
+    if (const auto table = m_config.GetPath("table")) {
+        if (m_table.Open(*table, m_nLang, StampFiles(SourceFiles()))) return true;
+    }
+    return EnsureLive();
+}
+
+bool CMorphModule::EnsureLive() {
+    if (m_live == Live::NotLoaded) m_live = LoadLive() ? Live::Loaded : Live::Failed;
+    return m_live == Live::Loaded;
+}
+
+bool CMorphModule::LoadLive() {
+    const auto aff = m_config.GetPath("aff");
+    const auto dic = m_config.GetPath("dic");
     if (!aff || !dic || !m_dict.Open(*aff, *dic)) return false;
-    if (const auto forms = config.GetPath("forms")) {
+    if (const auto forms = m_config.GetPath("forms")) {
         if (!m_forms.Load(*forms, m_bFoldYo)) return false;
     }
-    return LoadExtra(config);
+    return LoadExtra(m_config);
 }
 
 bool CMorphModule::LoadExtra(const CModuleConfig&) {
     return true;
 }
 
+std::vector<std::string> CMorphModule::ExtraSourceFiles(const CModuleConfig&) const {
+    return {};
+}
+
+std::vector<std::string> CMorphModule::SourceFiles() const {
+    std::vector<std::string> files;
+    for (const char* pszKey : {"aff", "dic", "forms"})
+        files.push_back(m_config.GetPath(pszKey).value_or(std::string()));
+    for (std::string& file : ExtraSourceFiles(m_config))
+        files.push_back(std::move(file));
+    return files;
+}
+
+std::vector<std::u16string> CMorphModule::TableWords() {
+    std::vector<std::u16string> words;
+    if (!EnsureLive()) return words;
+    const auto add = [&](std::u16string_view form) { words.push_back(ToLowerText(form)); };
+    ForEachHunspellForm(*m_config.GetPath("aff"), *m_config.GetPath("dic"), add);
+    m_forms.ForEachForm(add);
+    return words;
+}
+
+std::string CMorphModule::TableKey(std::u16string_view word) const {
+    const std::u16string lower = ToLowerText(word);
+    std::string key = WideToMultiByte(lower, m_codePage);
+    if (MultiByteToWide(key, m_codePage) != lower) key.clear();
+    return key;
+}
+
 const std::vector<std::string>& CMorphModule::Lemmas(const std::string& word) {
     if (const auto* pCached = m_cache.Find(word)) return *pCached;
+    if (m_table.IsOpen() && !word.empty() && word.size() <= kMaxAnalysedWord) {
+        const std::string key = TableKey(MultiByteToWide(word, m_codePage));
+        if (auto lemmas = m_table.Find(key)) return m_cache.Insert(word, std::move(*lemmas));
+    }
+    return m_cache.Insert(word, LiveLemmas(word));
+}
+
+std::vector<std::string> CMorphModule::LiveLemmas(const std::string& word) {
     std::vector<std::u16string> lemmas;
-    if (!word.empty() && word.size() <= kMaxAnalysedWord && m_dict.IsOpen())
+    if (!word.empty() && word.size() <= kMaxAnalysedWord && EnsureLive())
         lemmas = Analyse(ToLowerText(MultiByteToWide(word, m_codePage)));
-    return m_cache.Insert(word, Encode(lemmas));
+    return Encode(lemmas);
 }
 
 std::vector<std::string> CMorphModule::Encode(const std::vector<std::u16string>& lemmas) const {

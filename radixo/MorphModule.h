@@ -1,9 +1,13 @@
 // One language of the lemmatiser: its Hunspell dictionary, our own word list
 // and whatever else the language needs, loaded from its data folder, and a
-// cache of recent answers. Not thread-safe: the exports serialise all calls.
+// cache of recent answers. Where the folder holds a lemma table made from the
+// same files, the module starts with the table alone and loads the rest on
+// the first word the table does not hold; the answers are the same either
+// way. Not thread-safe: the exports serialise all calls.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +15,7 @@
 #include "FormList.h"
 #include "HunspellDict.h"
 #include "LemmaCache.h"
+#include "LemmaTable.h"
 #include "ModuleConfig.h"
 #include "core/CodePage.h"
 
@@ -23,15 +28,33 @@ public:
     // False when morph.conf is missing or names another language, or when a
     // file it names cannot be read.
     bool Load(const std::string& dataFolder);
+    // Whether the answers come from a lemma table until a word needs more.
+    bool HasTable() const { return m_table.IsOpen(); }
+    std::optional<std::string> TablePath() const { return m_config.GetPath("table"); }
 
     // The lemmas of a word given in the language's code page, in that code
     // page, each at most kMaxLemmaBytes bytes. Empty for an unknown word.
     const std::vector<std::string>& Lemmas(const std::string& word);
+    // The same answer from the live analysis, whatever the table holds.
+    std::vector<std::string> LiveLemmas(const std::string& word);
+    // Loads what the live analysis needs, once; false when it cannot.
+    bool EnsureLive();
+
+    // The files the answers depend on, as the table's stamps name them.
+    std::vector<std::string> SourceFiles() const;
+    // Every word the table should hold, lower-cased: each form of the
+    // Hunspell word list, of our list and of whatever else the language reads.
+    virtual std::vector<std::u16string> TableWords();
+    // The key a word is looked up with in the table: lower-cased, in the code
+    // page; empty when the lower-cased word cannot be spelled there.
+    std::string TableKey(std::u16string_view word) const;
 
 protected:
     CMorphModule(int nLang, CodePage codePage, bool bFoldYo);
 
     virtual bool LoadExtra(const CModuleConfig& config);
+    // Further files the answers depend on (WordNet's).
+    virtual std::vector<std::string> ExtraSourceFiles(const CModuleConfig& config) const;
     // The lemmas of a lower-cased word.
     virtual std::vector<std::u16string> Analyse(const std::u16string& lower) const = 0;
 
@@ -45,12 +68,16 @@ protected:
     CFormList m_forms;
 
 private:
+    bool LoadLive();
     std::vector<std::string> Encode(const std::vector<std::u16string>& lemmas) const;
 
     int m_nLang;
     CodePage m_codePage;
     bool m_bFoldYo;
     CLemmaCache m_cache;
+    CModuleConfig m_config;
+    CLemmaTable m_table;
+    enum class Live { NotLoaded, Loaded, Failed } m_live = Live::NotLoaded;
 };
 
 // Appends text unless it is empty or already present.

@@ -52,16 +52,53 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
+std::span<const SuffixRule> Rules(CWordNetMorph::Pos pos) {
+    if (pos == CWordNetMorph::NOUN) return kNounRules;
+    if (pos == CWordNetMorph::VERB) return kVerbRules;
+    if (pos == CWordNetMorph::ADJ) return kAdjRules;
+    return {};
+}
+
 }  // namespace
+
+std::vector<std::string> CWordNetMorph::Files(const std::string& folder) {
+    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+    std::vector<std::string> files;
+    for (const char* pszPos : kPosNames) {
+        files.push_back(prefix + "index." + pszPos);
+        files.push_back(prefix + pszPos + ".exc");
+    }
+    return files;
+}
 
 bool CWordNetMorph::Load(const std::string& folder) {
     m_index.clear();
-    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+    const std::vector<std::string> files = Files(folder);
     for (int pos = 0; pos < POS_COUNT; ++pos) {
-        if (!LoadIndex(prefix + "index." + kPosNames[pos], static_cast<Pos>(pos))) return false;
-        LoadExceptions(prefix + kPosNames[pos] + ".exc", static_cast<Pos>(pos));
+        if (!LoadIndex(files[2 * pos], static_cast<Pos>(pos))) return false;
+        LoadExceptions(files[2 * pos + 1], static_cast<Pos>(pos));
     }
     return true;
+}
+
+std::vector<std::string> CWordNetMorph::Words() const {
+    std::vector<std::string> words;
+    for (const auto& [lemma, posBits] : m_index) {
+        words.push_back(lemma);
+        for (int nPos = 0; nPos < POS_COUNT; ++nPos) {
+            if ((posBits & (1u << nPos)) == 0) continue;
+            for (const SuffixRule& rule : Rules(static_cast<Pos>(nPos))) {
+                if (EndsWith(lemma, rule.ending))
+                    words.push_back(lemma.substr(0, lemma.size() - rule.ending.size()) +
+                                    std::string(rule.suffix));
+            }
+        }
+    }
+    for (const auto& exceptions : m_exceptions) {
+        for (const auto& entry : exceptions)
+            words.push_back(entry.first);
+    }
+    return words;
 }
 
 bool CWordNetMorph::LoadIndex(const std::string& path, Pos pos) {
@@ -138,10 +175,7 @@ std::vector<std::string> CWordNetMorph::Morphy(std::string_view word) const {
 
 void CWordNetMorph::AddByRules(const std::string& word, Pos pos,
                                std::vector<std::string>& out) const {
-    std::span<const SuffixRule> rules;
-    if (pos == NOUN) rules = kNounRules;
-    if (pos == VERB) rules = kVerbRules;
-    if (pos == ADJ) rules = kAdjRules;
+    const std::span<const SuffixRule> rules = Rules(pos);
     // As in morphy: words of two letters and nouns in -ss are not detached.
     if (word.size() <= 2 || (pos == NOUN && EndsWith(word, "ss"))) return;
     for (const SuffixRule& rule : rules) {

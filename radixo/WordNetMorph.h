@@ -24,6 +24,12 @@ public:
     std::vector<std::string> Morphy(std::string_view word) const;
     bool IsInIndex(std::string_view word, Pos pos) const;
 
+    // The files Load reads from a dict folder.
+    static std::vector<std::string> Files(const std::string& folder);
+    // Every word Morphy gives an answer for: the lemmas, the exception forms
+    // and the forms the suffix rules lead back to a lemma.
+    std::vector<std::string> Words() const;
+
 private:
     bool LoadIndex(const std::string& path, Pos pos);
     void LoadExceptions(const std::string& path, Pos pos);

@@ -1,12 +1,15 @@
 // The inner parts of the lemmatiser that need no dictionary: our word-list
 // format, the dictionaries' character sets, letter case and the German
 // spelling rules, and the Russian spelling rules.
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "core/TempDir.h"
 #include "radixo/DictEncoding.h"
 #include "radixo/FormList.h"
 #include "radixo/GermanRules.h"
+#include "radixo/HunspellForms.h"
 #include "radixo/LetterCase.h"
 #include "radixo/RussianRules.h"
 
@@ -185,6 +188,41 @@ TEST(RussianRules, CandidatesAreConfirmedByTheirOwnDeclension) {
     const ConfirmingForms love = FormsToConfirm({u"любовь", u"любв", Declension::Feminine});
     EXPECT_EQ(love.singular, (std::vector<Words>{{u"любви"}, {u"любовью"}}));
     EXPECT_TRUE(love.plural.empty());
+}
+
+TEST(HunspellForms, AffixRulesMakeEveryFormOfTheWordList) {
+    TempDir dir;
+    dir.Write("t.aff",
+              "SET UTF-8\n"
+              "ICONV 1\n"
+              "ICONV ’ '\n"
+              "NEEDAFFIX n\n"
+              "FORBIDDENWORD x\n"
+              "CIRCUMFIX c\n"
+              "SFX S Y 2\n"
+              "SFX S y ies [^aeiou]y\n"
+              "SFX S 0 s [^y]\n"
+              "SFX D N 1\n"
+              "SFX D 0 ed/T .\n"
+              "SFX T N 1\n"
+              "SFX T 0 ly .\n"
+              "PFX U Y 1\n"
+              "PFX U 0 un .\n"
+              "SFX G Y 1\n"
+              "SFX G 0 t/c .\n"
+              "PFX E Y 1\n"
+              "PFX E 0 ge/c .\n");
+    dir.Write("t.dic", "6\nfly/SU\nplay/SD\nbas/nS\nbad/x\nmach/GE\nwörd\n");
+    std::set<std::u16string> forms;
+    ASSERT_TRUE(ForEachHunspellForm((dir.Path() / "t.aff").string(),
+                                    (dir.Path() / "t.dic").string(),
+                                    [&](std::u16string_view form) { forms.emplace(form); }));
+    const std::set<std::u16string> expected = {u"’",       u"fly",  u"flies",   u"unfly",
+                                               u"unflies", u"play", u"played",  u"playedly",
+                                               u"bass",    u"mach", u"gemacht", u"wörd"};
+    EXPECT_EQ(forms, expected);
+    EXPECT_FALSE(ForEachHunspellForm((dir.Path() / "none.aff").string(),
+                                     (dir.Path() / "t.dic").string(), [](std::u16string_view) {}));
 }
 
 }  // namespace
