@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 300
 FUZZ_TEST_SECONDS ?= 30
 JOBS ?= 2
 
-.PHONY: all deps build test test-unit test-asan test-fuzz fuzz fuzz-build run bench deb format clean
+.PHONY: all deps build test test-unit test-slow test-asan test-fuzz fuzz fuzz-build run bench deb format clean
 
 all: build
 
@@ -27,7 +27,11 @@ build: deps $(BUILD_DIR)/CMakeCache.txt
 test: test-unit test-fuzz test-asan
 
 test-unit: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) -LE slow
+
+# The long sweeps (every word form of every language, many property seeds).
+test-slow: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) -L slow
 
 $(ASAN_DIR)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLOSS_SANITIZE=ON -DGLOSS_BUILD_BENCH=OFF
