@@ -55,6 +55,13 @@ int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder
     QApplication app(argc, argv);
     const std::filesystem::path dataFolder = ToUtf8(GetInstallLayout().strDataFolder);
     const std::filesystem::path iniPath = homeFolder / "Glossmill.ini";
+    {
+        // A first start begins from the shipped settings, which list the
+        // interface languages.
+        std::error_code ec;
+        if (!std::filesystem::exists(iniPath, ec))
+            std::filesystem::copy_file(dataFolder / "Glossmill.ini", iniPath, ec);
+    }
     CIniFile ini;
     std::u16string strError;
     if (!ini.Load(iniPath, strError)) return StartFailed(strError);

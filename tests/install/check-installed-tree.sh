@@ -21,7 +21,8 @@ for app in org.glossmill.Glossmere org.glossmill.Glossmill; do
     [ -s "$root/$file" ] || fail "$file missing"
   done
 done
-for file in bin/glossmere bin/glossmill share/man/man1/glossmere.1 share/man/man1/glossmill.1; do
+for file in bin/glossmere bin/glossmill share/man/man1/glossmere.1 share/man/man1/glossmill.1 \
+            share/glossmere/help/Glossmere_English.html share/glossmere/help/Glossmere_Russian.html; do
   [ -s "$root/$file" ] || fail "$file missing"
 done
 library=$(find "$root/lib" -name libRadixo.so)
