@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTimer>
 
 #include "core/IniFile.h"
@@ -12,15 +13,19 @@
 #include "core/Lemmatizer.h"
 #include "core/ProgramFolder.h"
 #include "core/TextIds.h"
+#include "core/Utf8.h"
 #include "library/DictSearch.h"
 #include "library/DictSession.h"
 #include "shell/FirstPaintProbe.h"
 #include "shell/HistoryStore.h"
 #include "shell/HomeFolder.h"
+#include "shell/LanguageDialog.h"
 #include "shell/MainFrame.h"
 #include "shell/QtText.h"
+#include "shell/ServiceRules.h"
 #include "shell/ShellSettings.h"
 #include "shell/WindowCommandLine.h"
+#include "ui/LanguagePack.h"
 #include "ui/SingleInstance.h"
 
 namespace {
@@ -36,6 +41,25 @@ QString InstanceName(const std::u16string& strHome) {
                                                      QCryptographicHash::Sha1);
     return QStringLiteral("Glossmere-") + QString::fromLatin1(hash.toHex().left(12));
 }
+
+// The interface language: asked for at the first start, then its pack is
+// installed. False when the pack cannot be loaded; the start then ends.
+bool SetUpInterfaceLanguage(CAppSettings& settings, const std::filesystem::path& dataFolder) {
+    if (settings.bFirstRun) {
+        CLanguageDialog dialog(settings);
+        dialog.exec();
+        settings.nCurrentLanguage = settings.nChosenLanguage = dialog.GetLanguage();
+    }
+    if (settings.nCurrentLanguage <= ID_LANGUAGE_BUILT_IN) return true;
+    const std::filesystem::path pack =
+        LanguagePackPath(settings, settings.nCurrentLanguage, dataFolder);
+    if (!pack.empty() && InstallLanguagePack(QString::fromStdString(pack.string()))) return true;
+    ShowError(FormatTextId(IDS_SHELL_LANGUAGE_PACK_MISSING, {FromUtf8(pack.string())}));
+    return false;
+}
+
+int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layout,
+                     const QElapsedTimer& sinceStart, bool& bRestart);
 
 }  // namespace
 
@@ -55,11 +79,27 @@ int RunGlossmereWindow(int& argc, char** argv) {
         std::cerr << "glossmere: " << strUsageError << "\nTry 'glossmere --help'.\n";
         return 2;
     }
-    const QString strQuery = QString::fromStdU16String(line->strQuery);
-
     const CInstallLayout layout = GetInstallLayout();
-    const std::u16string strHome = ChooseHomeFolder(line->strHome, layout.strProgramFolder);
 
+    bool bRestart = false;
+    const int nExit = RunFirstInstance(*line, layout, sinceStart, bRestart);
+    // The lock is gone, so the new start is the only one; it loads the
+    // chosen language.
+    if (bRestart) {
+        QStringList arguments;
+        if (!line->strHome.empty())
+            arguments << QStringLiteral("--home") << QString::fromStdU16String(line->strHome);
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+    }
+    return nExit;
+}
+
+namespace {
+
+int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layout,
+                     const QElapsedTimer& sinceStart, bool& bRestart) {
+    const QString strQuery = QString::fromStdU16String(line.strQuery);
+    const std::u16string strHome = ChooseHomeFolder(line.strHome, layout.strProgramFolder);
     CSingleInstance instance(InstanceName(strHome));
     switch (instance.Start(strQuery)) {
         case CSingleInstance::Outcome::HandedOver:
@@ -74,6 +114,15 @@ int RunGlossmereWindow(int& argc, char** argv) {
     // Settings: a file that cannot be read, or a bad application setting,
     // stops the start before anything is written.
     const std::u16string strIniPath = JoinPath(strHome, kSettingsFileName);
+    const std::filesystem::path dataFolder = ToUtf8(layout.strDataFolder);
+    {
+        // A first start begins from the shipped settings, which list the
+        // interface languages.
+        std::error_code ec;
+        if (!std::filesystem::exists(ToUtf8(strIniPath), ec))
+            std::filesystem::copy_file(dataFolder / ToUtf8(kSettingsFileName), ToUtf8(strIniPath),
+                                       ec);
+    }
     CIniFile ini;
     std::u16string strError;
     if (!ini.Load(std::filesystem::path(strIniPath), strError)) {
@@ -85,6 +134,7 @@ int RunGlossmereWindow(int& argc, char** argv) {
         ShowError(*message);
         return 1;
     }
+    if (!SetUpInterfaceLanguage(appSettings, dataFolder)) return 1;
 
     CLemmatizer lemmatizer(layout.strLibraryFolder);
     CDictSession session(strHome, layout.strLibraryFolder, &lemmatizer);
@@ -97,6 +147,13 @@ int RunGlossmereWindow(int& argc, char** argv) {
     CMainFrame frame(session, search, appSettings, viewState, historyStore);
     if (viewMessage) ShowError(*viewMessage);
     CFirstPaintProbe::InstallIfAsked(frame, sinceStart);
+    QObject::connect(&frame, &CMainFrame::languagePicked, &frame,
+                     [&frame, &appSettings, &bRestart](int nLanguage) {
+                         if (PickLanguage(appSettings, nLanguage)) {
+                             bRestart = true;
+                             frame.close();
+                         }
+                     });
     frame.resize(1024, 720);
     frame.show();
     QTimer::singleShot(0, &frame, [&frame, strQuery] {
@@ -110,7 +167,7 @@ int RunGlossmereWindow(int& argc, char** argv) {
                          frame.activateWindow();
                          if (!strQuery.isEmpty()) frame.SearchFor(strQuery);
                      });
-    const int nExit = app.exec();
+    const int nExit = QApplication::exec();
 
     // The file as it is now: the dictionary manager writes its own key.
     CIniFile current;
@@ -120,3 +177,5 @@ int RunGlossmereWindow(int& argc, char** argv) {
     if (!ini.Save(std::filesystem::path(strIniPath), strError)) ShowError(strError);
     return nExit;
 }
+
+}  // namespace

@@ -1,6 +1,7 @@
 #include "shell/MainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -31,9 +32,6 @@ constexpr int kAreaSelectorWidth = 100;
 constexpr int kFontSelectorWidth = 50;
 constexpr int kSearchFieldWidth = 384;
 constexpr int kDropDownHeight = 300;
-
-// Where "Download dictionaries" leads.
-const char kDownloadPage[] = "https://github.com/topics/dictionary";
 
 // The part of a command's text before "\n" is its status-line prompt, the
 // part after it its tooltip.
@@ -165,6 +163,7 @@ void CMainFrame::CreateActions() {
     connect(pNext, &QAction::triggered, this, [this] { ShowPage(m_nPage + 1); });
     m_actions[ID_ORGANIZE_DICTIONARIES]->setIcon(QIcon::fromTheme(
         QStringLiteral("accessories-dictionary"), pStyle->standardIcon(QStyle::SP_DirIcon)));
+    CreateServiceActions();
 }
 
 void CMainFrame::CreateMenus() {
@@ -172,6 +171,9 @@ void CMainFrame::CreateMenus() {
     pTools->addAction(m_actions[ID_ORGANIZE_DICTIONARIES]);
     pTools->addAction(m_actions[ID_DOWNLOAD_DICTIONARIES]);
     pTools->addAction(m_actions[ID_ADD_DICTIONARIES]);
+    pTools->addSeparator();
+    pTools->addAction(m_actions[ID_DICTIONARY_INFO]);
+    pTools->addAction(m_actions[ID_RUN_COMPILER]);
 
     QMenu* pFormat = menuBar()->addMenu(tr("F&ormat"));
     QMenu* pLayout = pFormat->addMenu(tr("Search &results"));
@@ -193,7 +195,10 @@ void CMainFrame::CreateMenus() {
     pView->addAction(m_actions[ID_VIEW_SEARCH_TOOLBAR]);
     pView->addAction(m_actions[ID_VIEW_LIST_BAR]);
     pView->addSeparator();
+    CreateLanguageMenu(pView);
+    pView->addSeparator();
     pView->addAction(m_actions[ID_DELETE_HISTORY]);
+    CreateHelpMenu();
 }
 
 void CMainFrame::CreateToolBars() {
@@ -369,10 +374,6 @@ void CMainFrame::DeleteHistory() {
     m_pSearchCombo->clear();
 }
 
-void CMainFrame::DownloadDictionaries() {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kDownloadPage)));
-}
-
 CWindowState CMainFrame::GetWindowState() const {
     CWindowState state;
     state.bSearching = m_bSearching;
@@ -405,6 +406,7 @@ void CMainFrame::UpdateCommands() {
     m_pFontCombo->setEnabled(bIdle);
     if (m_pAreaCombo) m_pAreaCombo->setEnabled(bIdle);
     m_pListTree->setEnabled(bIdle);
+    m_pLanguageGroup->setEnabled(bIdle);
 }
 
 QString CMainFrame::CurrentGroupName() const {

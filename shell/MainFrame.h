@@ -21,6 +21,8 @@
 class CDictSession;
 class CMyDictView;
 class QAction;
+class QActionGroup;
+class QMenu;
 class QComboBox;
 class QDockWidget;
 class QToolBar;
@@ -60,9 +62,14 @@ public:
     CWindowState GetWindowState() const;
     QAction* GetAction(ShellCommand nCommand) const { return m_actions.at(nCommand); }
 
+    // The actions of the "Interface language" submenu, "English" first.
+    QList<QAction*> GetLanguageActions() const;
+
 signals:
     // A search's outcome (results or a status page) has just been shown.
     void searchFinished();
+    // The user picked an interface language from the menu.
+    void languagePicked(int nLanguage);
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
@@ -92,8 +99,20 @@ private:
     void ShowPage(int nPage);
     void ShowFile(int nFile);
     void DeleteHistory();
-    void DownloadDictionaries();
     void UpdateCommands();
+
+    // Services (MainFrameServices.cpp)
+    void CreateServiceActions();
+    void CreateLanguageMenu(QMenu* pView);
+    void CreateHelpMenu();
+    void DownloadDictionaries();
+    void ShowHelp();
+    void OpenDictionaryInformation();
+    void RunCompiler();
+    void ShowAbout();
+    void ShowSelectionMenu(const QPoint& position);
+    void CopySelection();
+    void SearchSelection();
 
     // Search
     void OnSearchTimer();
@@ -138,4 +157,5 @@ private:
     QDockWidget* m_pListBar = nullptr;
     QTreeWidget* m_pListTree = nullptr;
     std::map<ShellCommand, QAction*> m_actions;
+    QActionGroup* m_pLanguageGroup = nullptr;
 };

@@ -37,7 +37,13 @@ bool CWindowRules::IsEnabled(const CWindowState& state, ShellCommand nCommand) {
             return bIdle && HasNextPage(state);
         case ID_VIEW_LIST_BAR:
             return bIdle && state.nFilesWithResults >= 2;
+        case ID_DICTIONARY_INFO:
+            return bIdle && state.nShownTotal.has_value();
         case ID_DOWNLOAD_DICTIONARIES:
+        case ID_RUN_COMPILER:
+        case ID_COPY_SELECTION:
+        case ID_SEARCH_SELECTION:
+        case ID_HELP_TOPICS:
         case ID_VIEW_TOOLS_TOOLBAR:
         case ID_VIEW_SEARCH_TOOLBAR:
             return true;

@@ -67,21 +67,23 @@ TEST(LanguagePack, WindowTextsAreFinishedWithTheirPlaceholders) {
         QXmlStreamReader xml(&file);
         QString context, source;
         int nMessages = 0;
-        while (xml.readNextStartElement() || !xml.atEnd()) {
-            if (!xml.isStartElement()) continue;
-            if (xml.name() == u"name") {
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("name")) {
                 context = xml.readElementText();
-            } else if (xml.name() == u"source") {
+            } else if (xml.name() == QLatin1String("source")) {
                 source = xml.readElementText();
-            } else if (xml.name() == u"translation") {
-                const bool bUnfinished = xml.attributes().value(u"type") == u"unfinished";
+            } else if (xml.name() == QLatin1String("translation")) {
+                const bool bUnfinished =
+                    xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
                 const QString translation = xml.readElementText();
                 ++nMessages;
                 EXPECT_FALSE(bUnfinished || translation.isEmpty())
                     << context.toStdString() << ": " << source.toStdString();
-                if (context != u"Texts")
+                if (context != QLatin1String("Texts")) {
                     EXPECT_EQ(Placeholders(translation), Placeholders(source))
                         << source.toStdString();
+                }
             }
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();

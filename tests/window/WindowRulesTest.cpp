@@ -61,6 +61,11 @@ TEST(WindowRulesTest, CommandsAreEnabledByTheirRules) {
         {"next page on the last of 41", Showing(41, 2), ID_NEXT_PAGE, false},
         {"next page on the middle of 41", Showing(41, 1), ID_NEXT_PAGE, true},
         {"next page with nothing shown", Idle(), ID_NEXT_PAGE, false},
+        {"information with nothing shown", Idle(), ID_DICTIONARY_INFO, false},
+        {"information of a shown file", Showing(5, 0), ID_DICTIONARY_INFO, true},
+        {"compiler while searching", Searching(), ID_RUN_COMPILER, true},
+        {"help while searching", Searching(), ID_HELP_TOPICS, true},
+        {"about while searching", Searching(), ID_ABOUT, false},
     };
     for (const EnableCase& c : cases)
         EXPECT_EQ(CWindowRules::IsEnabled(c.state, c.nCommand), c.bEnabled) << c.pszName;

@@ -402,6 +402,184 @@
     </message>
 </context>
 <context>
+    <name>CLanguageDialog</name>
+    <message>
+        <source>Interface language</source>
+        <translation>Язык интерфейса</translation>
+    </message>
+    <message>
+        <source>Select program interface language:</source>
+        <translation>Выберите язык интерфейса программы:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Сервис</translation>
+    </message>
+    <message>
+        <source>&amp;Organize dictionaries</source>
+        <translation>&amp;Упорядочить словари</translation>
+    </message>
+    <message>
+        <source>&amp;Download dictionaries</source>
+        <translation>&amp;Загрузить словари</translation>
+    </message>
+    <message>
+        <source>&amp;Add dictionaries</source>
+        <translation>&amp;Добавить словари</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;Формат</translation>
+    </message>
+    <message>
+        <source>Search &amp;results</source>
+        <translation>&amp;Результаты поиска</translation>
+    </message>
+    <message>
+        <source>&amp;Standard view</source>
+        <translation>&amp;Стандартный вид</translation>
+    </message>
+    <message>
+        <source>Standard view &amp;with separation</source>
+        <translation>Стандартный вид с &amp;разделением</translation>
+    </message>
+    <message>
+        <source>&amp;Table view</source>
+        <translation>&amp;Таблица</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>С&amp;ортировка</translation>
+    </message>
+    <message>
+        <source>&amp;Without sorting</source>
+        <translation>&amp;Без сортировки</translation>
+    </message>
+    <message>
+        <source>By &amp;alphabet</source>
+        <translation>По &amp;алфавиту</translation>
+    </message>
+    <message>
+        <source>By &amp;relevance</source>
+        <translation>По &amp;релевантности</translation>
+    </message>
+    <message>
+        <source>&amp;Larger text</source>
+        <translation>&amp;Крупнее</translation>
+    </message>
+    <message>
+        <source>S&amp;maller text</source>
+        <translation>&amp;Мельче</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>&amp;Tools toolbar</source>
+        <translation>&amp;Панель инструментов</translation>
+    </message>
+    <message>
+        <source>&amp;Search toolbar</source>
+        <translation>Панель &amp;поиска</translation>
+    </message>
+    <message>
+        <source>&amp;List of dictionaries</source>
+        <translation>&amp;Список словарей</translation>
+    </message>
+    <message>
+        <source>&amp;Delete history</source>
+        <translation>&amp;Очистить историю</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Искать</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Предыдущая страница</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Следующая страница</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Инструменты</translation>
+    </message>
+    <message>
+        <source>Dictionary &amp;information</source>
+        <translation>&amp;Информация о словаре</translation>
+    </message>
+    <message>
+        <source>Dictionary &amp;compilation</source>
+        <translation>&amp;Компиляция словарей</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Вызов справки</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Interface &amp;language</source>
+        <translation>&amp;Язык интерфейса</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>About the program</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Build %1</source>
+        <translation>Сборка %1</translation>
+    </message>
+    <message>
+        <source>Additional information</source>
+        <translation>Дополнительная информация</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Download dictionaries</source>
+        <translation>Загрузить словари</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Copy failed</source>
+        <translation>Не удалось скопировать</translation>
+    </message>
+    <message>
+        <source>Search failed</source>
+        <translation>Не удалось выполнить поиск</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The folder already holds &apos;%1&apos;.
