@@ -153,8 +153,8 @@ bool CArticleIndex::OnWord(ParseState& st, ParseContext& ctx, CIndexWordSink* pS
     word.nPosition = m_nTextBeg + token.nBegin;
     word.nSpan = nSpan;
     word.nArticle = ctx.nArticle;
-    word.nFlags = static_cast<uint8_t>((st.bRight ? WORD_FLAG_RIGHT_PART : 0) |
-                                       (st.bFirstInPart ? WORD_FLAG_FIRST_IN_PART : 0));
+    word.nFlags = static_cast<uint8_t>((st.bRight ? gmd::WORD_RIGHT_PART : 0) |
+                                       (st.bFirstInPart ? gmd::WORD_FIRST_IN_PART : 0));
     if (pSink && !pSink->AddIndexWord(*this, word)) return false;
     if (st.bFirstWord) {
         // Articles sort by the first two letters of their first index word.

@@ -18,6 +18,7 @@
 
 #include "core/Entities.h"
 #include "core/MyObject.h"
+#include "dictformat/GmdLayout.h"
 
 // Results of CArticleIndex::NextToken.
 enum : int {
@@ -31,15 +32,6 @@ enum : int {
     TOKEN_COMMENT_CLOSE = 6,  // </i>
     TOKEN_NOINDEX_OPEN = 7,   // <noindex>
     TOKEN_NOINDEX_CLOSE = 8,  // </noindex>
-};
-
-// Flags of an indexed word occurrence.
-enum : uint8_t {
-    WORD_FLAG_RIGHT_PART = 0x01,
-    WORD_FLAG_LAST_IN_PART = 0x02,  // always together with WORD_FLAG_PART_END
-    WORD_FLAG_FIRST_IN_PART = 0x04,
-    WORD_FLAG_PART_END = 0x08,
-    WORD_FLAGS_LAST = WORD_FLAG_LAST_IN_PART | WORD_FLAG_PART_END,
 };
 
 // Index words longer than this (in source units, markup and references
@@ -58,18 +50,6 @@ struct ArticleToken {
     bool bTruncated = false;  // strText holds only the first units of the word
 };
 
-// The six 32-bit values stored for every article.
-struct ArticleRecord {
-    int32_t nLeftBeg = 0;
-    int32_t nLeftEnd = 0;
-    int32_t nRightBeg = 0;
-    int32_t nRightEnd = 0;
-    int32_t nGroupCaption = -1;
-    int32_t nSortKey = 0;
-
-    bool operator==(const ArticleRecord&) const = default;
-};
-
 // One accepted index word.
 struct IndexWord {
     // As ArticleToken::strText, not upper-cased; valid only during the call.
@@ -78,7 +58,7 @@ struct IndexWord {
     int32_t nPosition = 0;    // of the first unit, from the start of the source text
     int32_t nSpan = 0;        // 1 .. kMaxWordSpan
     int32_t nArticle = 0;     // index of the article that holds it
-    uint8_t nFlags = 0;       // WORD_FLAG_RIGHT_PART, WORD_FLAG_FIRST_IN_PART
+    uint8_t nFlags = 0;       // gmd::WORD_RIGHT_PART, gmd::WORD_FIRST_IN_PART
 };
 
 class CArticleIndex;
@@ -138,15 +118,9 @@ public:
 
     const std::u16string& GetText() const { return m_strText; }
     bool IsCaption() const { return m_bCaption; }
-    ArticleRecord GetRecord() const {
+    gmd::ArticleRecord GetRecord() const {
         return {m_nLeftBeg, m_nLeftEnd, m_nRightBeg, m_nRightEnd, m_nGroupCaption, m_nSortKey};
     }
-    int32_t GetLeftBeg() const { return m_nLeftBeg; }
-    int32_t GetLeftEnd() const { return m_nLeftEnd; }
-    int32_t GetRightBeg() const { return m_nRightBeg; }
-    int32_t GetRightEnd() const { return m_nRightEnd; }
-    int32_t GetGroupCaption() const { return m_nGroupCaption; }
-    int32_t GetSortKey() const { return m_nSortKey; }
 
 private:
     struct ParseState;
@@ -181,5 +155,5 @@ private:
 
     std::u16string m_strPartsSep{u"##:##"};
     std::u16string m_strLineEnd{u"\r\n"};
-    int32_t m_nIndexArea = 3;
+    int32_t m_nIndexArea = INDEX_AREA_BOTH;
 };

@@ -22,10 +22,6 @@ void LowerThreadPriority() {
     if (errno == 0) ::setpriority(PRIO_PROCESS, nThread, nNice + 1);
 }
 
-gmd::ArticleRecord ToRecord(const ArticleRecord& r) {
-    return {r.nLeftBeg, r.nLeftEnd, r.nRightBeg, r.nRightEnd, r.nGroupCaption, r.nSortKey};
-}
-
 std::u16string JoinLines(const std::vector<std::u16string>& lines) {
     std::u16string text;
     for (const std::u16string& line : lines) {
@@ -54,7 +50,7 @@ public:
     }
     bool OnArticle(CArticleIndex& article) override {
         CIndexBuilder& builder = m_c.m_builder;
-        builder.AddArticleRecord(ToRecord(article.GetRecord()));
+        builder.AddArticleRecord(article.GetRecord());
         const std::span<CWordIndex> words = m_words.GetWords();
         builder.PrefetchWords(words, m_hashes);
         for (size_t i = 0; i < words.size(); ++i) {

@@ -156,7 +156,7 @@ bool CIndexBuilder::StreamLists(const ListSink& sink) const {
     return m_streams.Stream(m_listSizes, sink, m_nWindow);
 }
 
-const ArticleRecord& CIndexBuilder::GetArticleInfo(int nIndex) const {
+const gmd::ArticleRecord& CIndexBuilder::GetArticleInfo(int nIndex) const {
     if (nIndex < 0 || static_cast<size_t>(nIndex) >= m_articles.size()) {
         throw CMyObjectThrow(
             InternalError(u"CDictCompiler::GetArticleInfo", u"Invalid array index"));
@@ -173,6 +173,6 @@ std::vector<WordOccurrence> CIndexBuilder::GetWordInfo(int nList) const {
 
 size_t CIndexBuilder::GetMemoryBytes() const {
     return m_autom.GetMemoryBytes() + m_forms.GetMemoryBytes() + m_streams.GetMemoryBytes() +
-           m_articles.capacity() * sizeof(ArticleRecord) +
+           m_articles.capacity() * sizeof(gmd::ArticleRecord) +
            (m_formCounts.capacity() + m_listSizes.capacity() + m_formRefs.capacity()) * 4;
 }

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "dictformat/GmdLayout.h"
+
 // One "$MORPH:" language as the indexer uses it.
 struct MorphUse {
     int32_t nLangId = 0;  // 1 Russian, 2 English, 3 German, 0 none
-    int32_t nSide = 3;    // 1 left part only, 2 right part only, 3 both
+    int32_t nSide = MORPH_SIDE_BOTH;
 };
 
 class CLemmaSource {

@@ -67,8 +67,8 @@ void CWordIndex::AddWordForms(std::span<const MorphUse> morph, CLemmaSource* pLe
     const bool bRight = IsRightPart();
     for (const MorphUse& use : morph) {
         if (!pLemmas->IsLanguageAvailable(use.nLangId)) continue;
-        if (use.nSide == gmd::kSideRight && !bRight) continue;
-        if (use.nSide == gmd::kSideLeft && bRight) continue;
+        if (use.nSide == MORPH_SIDE_RIGHT && !bRight) continue;
+        if (use.nSide == MORPH_SIDE_LEFT && bRight) continue;
         // The library takes words in the language's 8-bit code page.
         const CodePage codePage = use.nLangId == kLangRussian ? CodePage::Cp1251 : CodePage::Cp1252;
         pLemmas->AppendWordLemmas(WideToMultiByte(m_strText, codePage), use.nLangId, m_arrForms);

@@ -7,15 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "GmdLayout.h"
 #include "core/MyArray.h"
 #include "core/UnicodeMappingFile.h"
-
-enum : int32_t { FILE_TYPE_DICT = 1, FILE_TYPE_PARTEXT = 2 };
-enum : int32_t { DICT_TYPE_MAIN = 1, DICT_TYPE_OTHER = 2 };
-// Which article parts are indexed; also the side a morphology language
-// applies to.
-enum : int32_t { INDEX_AREA_LEFT = 1, INDEX_AREA_RIGHT = 2, INDEX_AREA_BOTH = 3 };
-enum : int32_t { MORPH_SIDE_LEFT = 1, MORPH_SIDE_RIGHT = 2, MORPH_SIDE_BOTH = 3 };
 
 // One language of the "$MORPH:" list.
 struct MorphDescr {

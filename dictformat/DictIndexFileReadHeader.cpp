@@ -15,9 +15,9 @@ bool InRange(uint8_t byValue, uint8_t byMin, uint8_t byMax) {
 
 bool ReadHeaderFields(CGmdCursor& cursor, CDictCommon& dict) {
     uint8_t byFileType = 0, byDictType = 0, byIndexArea = 0;
-    if (!cursor.U8(byFileType) || !InRange(byFileType, gmd::kFileTypeDict, gmd::kFileTypeParText) ||
-        !cursor.U8(byDictType) || !InRange(byDictType, gmd::kDictTypeMain, gmd::kDictTypeOther) ||
-        !cursor.U8(byIndexArea) || !InRange(byIndexArea, gmd::kIndexLeft, gmd::kIndexBoth)) {
+    if (!cursor.U8(byFileType) || !InRange(byFileType, FILE_TYPE_DICT, FILE_TYPE_PARTEXT) ||
+        !cursor.U8(byDictType) || !InRange(byDictType, DICT_TYPE_MAIN, DICT_TYPE_OTHER) ||
+        !cursor.U8(byIndexArea) || !InRange(byIndexArea, INDEX_AREA_LEFT, INDEX_AREA_BOTH)) {
         return false;
     }
     dict.SetFileType(byFileType);
@@ -31,7 +31,7 @@ bool ReadHeaderFields(CGmdCursor& cursor, CDictCommon& dict) {
         MorphDescr descr;
         uint8_t bySide = 0;
         if (nDescr == kMaxMorphDescr || !cursor.Units(byLength, descr.strName) ||
-            !cursor.U8(bySide) || !InRange(bySide, gmd::kSideLeft, gmd::kSideBoth)) {
+            !cursor.U8(bySide) || !InRange(bySide, MORPH_SIDE_LEFT, MORPH_SIDE_BOTH)) {
             return false;
         }
         descr.nSide = bySide;

@@ -8,6 +8,14 @@
 #include <cstdint>
 #include <span>
 
+// Header values: what a dictionary is and which of its parts are indexed.
+enum FileType : int32_t { FILE_TYPE_DICT = 1, FILE_TYPE_PARTEXT = 2 };
+enum DictType : int32_t { DICT_TYPE_MAIN = 1, DICT_TYPE_OTHER = 2 };
+// Which article parts are indexed.
+enum IndexArea : int32_t { INDEX_AREA_LEFT = 1, INDEX_AREA_RIGHT = 2, INDEX_AREA_BOTH = 3 };
+// The part a morphology language applies to.
+enum MorphSide : int32_t { MORPH_SIDE_LEFT = 1, MORPH_SIDE_RIGHT = 2, MORPH_SIDE_BOTH = 3 };
+
 namespace gmd {
 
 inline constexpr uint8_t kFormatVersion = 2;
@@ -17,17 +25,7 @@ inline constexpr size_t kVersionSize = 1;
 inline constexpr size_t kDateSize = 4;
 inline constexpr size_t kHeaderOffset = kVersionSize + kDateSize;
 
-// Header values.
-inline constexpr uint8_t kFileTypeDict = 1;
-inline constexpr uint8_t kFileTypeParText = 2;
-inline constexpr uint8_t kDictTypeMain = 1;
-inline constexpr uint8_t kDictTypeOther = 2;
-inline constexpr uint8_t kIndexLeft = 1;
-inline constexpr uint8_t kIndexRight = 2;
-inline constexpr uint8_t kIndexBoth = 3;
-inline constexpr uint8_t kSideLeft = 1;
-inline constexpr uint8_t kSideRight = 2;
-inline constexpr uint8_t kSideBoth = 3;
+// Header.
 inline constexpr uint8_t kMorphListEnd = 0;         // a zero name length ends the descriptors
 inline constexpr size_t kMaxMorphNameLength = 255;  // the name length is one byte
 inline constexpr size_t kMaxNameLength = 65535;     // the name length is a u16

@@ -19,11 +19,11 @@
 struct GmdHeader {
     struct Morph {
         std::u16string strName;  // as written in the source, 1..255 units
-        int32_t nSide = gmd::kSideBoth;
+        int32_t nSide = MORPH_SIDE_BOTH;
     };
-    int32_t nFileType = gmd::kFileTypeDict;
-    int32_t nDictType = gmd::kDictTypeMain;
-    int32_t nIndexArea = gmd::kIndexBoth;
+    int32_t nFileType = FILE_TYPE_DICT;
+    int32_t nDictType = DICT_TYPE_MAIN;
+    int32_t nIndexArea = INDEX_AREA_BOTH;
     std::vector<Morph> morph;
     std::u16string strName;
     int32_t nArticleCount = 0;

@@ -5,9 +5,9 @@
 #include <array>
 #include <vector>
 
+#include "dictformat/MatchClass.h"
 #include "library/SearchResult.h"
 
-inline constexpr int MATCH_CLASS_COUNT = 8;
 inline constexpr int RESULTS_PAGE_SIZE = 20;
 
 class CDictResults {

@@ -23,13 +23,6 @@ class CLemmatizer;
 // language.
 CLemmaProvider LemmaProviderFor(CLemmatizer& lemmatizer);
 
-// Match class bits: the smaller the class, the better the match.
-enum : int {
-    MATCH_NOT_WHOLE_PART = 1,  // the phrase is not the whole part
-    MATCH_BY_LEMMA = 2,        // a query word matched a text that differs from it
-    MATCH_RIGHT_PART = 4,      // the phrase lies in the right part
-};
-
 class CDictSearch : public CMyObject {
 public:
     // Both belong to the caller and outlive the engine; without a lemmatizer

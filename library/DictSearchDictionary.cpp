@@ -14,7 +14,7 @@ namespace {
 // An article and what its phrases gave it so far.
 struct CPendingArticle {
     uint32_t nArticle = 0;
-    int nClass = 7;
+    int nClass = MATCH_CLASS_WORST;
     std::vector<CMatchSpan> aSpans;
 };
 
@@ -36,7 +36,7 @@ private:
         if (!m_aArticles.empty() && m_aArticles.back().nArticle == nArticle)
             return m_aArticles.back();
         if (!m_bMapped && (m_aArticles.empty() || m_aArticles.back().nArticle < nArticle)) {
-            m_aArticles.push_back({nArticle, 7, {}});
+            m_aArticles.push_back({nArticle, MATCH_CLASS_WORST, {}});
             return m_aArticles.back();
         }
         if (!m_bMapped) {
@@ -45,7 +45,7 @@ private:
             m_bMapped = true;
         }
         auto [it, bNew] = m_index.try_emplace(nArticle, m_aArticles.size());
-        if (bNew) m_aArticles.push_back({nArticle, 7, {}});
+        if (bNew) m_aArticles.push_back({nArticle, MATCH_CLASS_WORST, {}});
         return m_aArticles[it->second];
     }
 

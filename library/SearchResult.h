@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "dictformat/MatchClass.h"
+
 // A matched stretch of text: code-unit positions in the text block, start
 // inclusive, end exclusive.
 struct CMatchSpan {
@@ -34,5 +36,5 @@ public:
     int32_t m_nSortKey = 0;
     // One per phrase occurrence, in the order found.
     std::vector<CMatchSpan> m_aSpans;
-    int m_nClass = 7;
+    int m_nClass = MATCH_CLASS_WORST;
 };

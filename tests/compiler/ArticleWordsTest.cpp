@@ -90,10 +90,10 @@ TEST(ArticleWords, FlagsMarkPartsAndTheirEnds) {
     ParseOutcome out = ParseOne(u"a b ##:## c d");
     ASSERT_TRUE(out.bOk);
     ASSERT_EQ(out.words.size(), 4u);
-    EXPECT_EQ(out.words[0].nFlags, WORD_FLAG_FIRST_IN_PART);
-    EXPECT_EQ(out.words[1].nFlags, WORD_FLAGS_LAST);
-    EXPECT_EQ(out.words[2].nFlags, WORD_FLAG_RIGHT_PART | WORD_FLAG_FIRST_IN_PART);
-    EXPECT_EQ(out.words[3].nFlags, WORD_FLAG_RIGHT_PART | WORD_FLAGS_LAST);
+    EXPECT_EQ(out.words[0].nFlags, gmd::WORD_FIRST_IN_PART);
+    EXPECT_EQ(out.words[1].nFlags, gmd::WORD_END_OF_PART);
+    EXPECT_EQ(out.words[2].nFlags, gmd::WORD_RIGHT_PART | gmd::WORD_FIRST_IN_PART);
+    EXPECT_EQ(out.words[3].nFlags, gmd::WORD_RIGHT_PART | gmd::WORD_END_OF_PART);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(out.words[i].nWordNumber, i);
     EXPECT_EQ(out.ctx.nWordNumber, 4);
@@ -103,7 +103,7 @@ TEST(ArticleWords, RightPartWithoutWordsLeavesTheLeftsLastWordMarked) {
     ParseOutcome out = ParseOne(u"a ##:## <i>b</i>");
     ASSERT_TRUE(out.bOk);
     ASSERT_EQ(out.words.size(), 1u);
-    EXPECT_EQ(out.words[0].nFlags, WORD_FLAG_FIRST_IN_PART | WORD_FLAGS_LAST);
+    EXPECT_EQ(out.words[0].nFlags, gmd::WORD_FIRST_IN_PART | gmd::WORD_END_OF_PART);
 }
 
 TEST(ArticleWords, IndexAreaChoosesTheParts) {
@@ -137,7 +137,7 @@ TEST(ArticleWords, RecordWithoutSeparator) {
     in.ctx.nCurGroup = 7;
     ParseOutcome out = ParseOne(in);
     ASSERT_TRUE(out.bOk);
-    EXPECT_EQ(out.record, (ArticleRecord{40, -1, -1, 45, 7, 4259906}));
+    EXPECT_EQ(out.record, (gmd::ArticleRecord{40, -1, -1, 45, 7, 4259906}));
     EXPECT_FALSE(out.bCaption);
 }
 
@@ -147,7 +147,7 @@ TEST(ArticleWords, RecordWithSeparator) {
     in.nBegin = 10;
     ParseOutcome out = ParseOne(in);
     ASSERT_TRUE(out.bOk);
-    EXPECT_EQ(out.record, (ArticleRecord{10, 12, 17, 19, -1, 4259840}));
+    EXPECT_EQ(out.record, (gmd::ArticleRecord{10, 12, 17, 19, -1, 4259840}));
 }
 
 TEST(ArticleWords, SortKey) {
@@ -171,7 +171,7 @@ TEST(ArticleWords, CaptionRecordAndGroup) {
     EXPECT_TRUE(out.words.empty());
     EXPECT_EQ(out.ctx.nCurGroup, 5);
     // Left begin behind "<h>", right end at the "<" of "</h>".
-    EXPECT_EQ(out.record, (ArticleRecord{105, -1, -1, 112, 5, 0}));
+    EXPECT_EQ(out.record, (gmd::ArticleRecord{105, -1, -1, 112, 5, 0}));
 }
 
 TEST(ArticleWords, CaptionWithParts) {
@@ -180,7 +180,7 @@ TEST(ArticleWords, CaptionWithParts) {
     in.nIndexArea = INDEX_AREA_LEFT;
     ParseOutcome out = ParseOne(in);
     ASSERT_TRUE(out.bOk);
-    EXPECT_EQ(out.record, (ArticleRecord{3, 5, 10, 12, 0, 0}));
+    EXPECT_EQ(out.record, (gmd::ArticleRecord{3, 5, 10, 12, 0, 0}));
     // Tags of comments inside a caption are not checked.
     EXPECT_TRUE(ParseOne(u"<h><i>x</h>").bOk);
     EXPECT_TRUE(ParseOne(u"<h></noindex>x</h>").bOk);

@@ -142,7 +142,7 @@ public:
     int m_nAbortAfter = 1000;
     int m_nArticles = 0;
     int32_t m_nLastPos = 0;
-    std::vector<ArticleRecord> m_records;
+    std::vector<gmd::ArticleRecord> m_records;
 };
 
 TEST(CheckPass, ObserverSeesRecordsProgressAndAborts) {
@@ -158,9 +158,9 @@ TEST(CheckPass, ObserverSeesRecordsProgressAndAborts) {
     const ArticlePassResult result = RunArticlePass(source, article, ctx, nullptr, &observer);
     EXPECT_EQ(result.nOutcome, ArticlePassResult::DONE);
     ASSERT_EQ(observer.m_records.size(), 3u);
-    EXPECT_EQ(observer.m_records[0], (ArticleRecord{13, -1, -1, 14, 0, 0}));
-    EXPECT_EQ(observer.m_records[1], (ArticleRecord{22, 25, 30, 32, 0, 4259906}));
-    EXPECT_EQ(observer.m_records[2], (ArticleRecord{36, -1, -1, 37, 0, 0x440000}));
+    EXPECT_EQ(observer.m_records[0], (gmd::ArticleRecord{13, -1, -1, 14, 0, 0}));
+    EXPECT_EQ(observer.m_records[1], (gmd::ArticleRecord{22, 25, 30, 32, 0, 4259906}));
+    EXPECT_EQ(observer.m_records[2], (gmd::ArticleRecord{36, -1, -1, 37, 0, 0x440000}));
     EXPECT_EQ(observer.m_nLastPos, 39);
 
     CountingObserver aborting;

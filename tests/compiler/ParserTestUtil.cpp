@@ -18,7 +18,7 @@ bool CRecordingSink::AddIndexWord(CArticleIndex& article, const IndexWord& word)
 
 void CRecordingSink::EndOfPart(CArticleIndex&) {
     ++m_nPartEnds;
-    if (!m_words.empty()) m_words.back().nFlags |= WORD_FLAGS_LAST;
+    if (!m_words.empty()) m_words.back().nFlags |= gmd::WORD_END_OF_PART;
 }
 
 ParseOutcome ParseOne(const ParseInput& in) {

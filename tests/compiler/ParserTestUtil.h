@@ -37,7 +37,7 @@ struct ParseOutcome {
     std::u16string strError;
     int32_t nLine = 0;
     std::vector<RecordedWord> words;
-    ArticleRecord record;
+    gmd::ArticleRecord record;
     bool bCaption = false;
     ParseContext ctx;
 };
