@@ -78,10 +78,11 @@ private:
 };
 
 bool CDictCompiler::LoadLemmatizers(std::u16string& strReports) {
+    if (IsAborted()) return false;
     SetStatusText(kStatusLoadingLemmatizers);
     std::vector<std::u16string> reports;
     std::vector<std::u16string> failures;
-    for (int i = 0; i < m_pSource->GetMorphDescrCount(); ++i) {
+    for (int i = 0; i < m_pSource->GetMorphDescrCount() && !IsAborted(); ++i) {
         const MorphDescr descr = m_pSource->GetMorphDescr(i);
         if (m_pLemmas == nullptr || !m_pLemmas->IsLanguageAvailable(descr.nLangId)) continue;
         std::u16string strReport;
@@ -93,7 +94,7 @@ bool CDictCompiler::LoadLemmatizers(std::u16string& strReports) {
         }
     }
     strReports = JoinLines(reports);
-    if (!failures.empty()) {
+    if (!failures.empty() && !IsAborted()) {
         const std::u16string strQuestion = JoinLines(failures) + u"\r\n" + kContinueIndexingText;
         if (m_askContinue && !m_askContinue(strQuestion)) m_bAborted = true;
     }

@@ -148,6 +148,11 @@ bool CDictSource::ApplyMorphList(std::u16string_view strValue) {
         if (nComma == std::u16string_view::npos) break;
         nBeg = nComma + 1;
     }
+    // A compiled dictionary holding more would never open.
+    if (GetMorphDescrCount() + items.size() > static_cast<size_t>(gmd::kMaxMorphDescr)) {
+        SetError(FormatTextId(IDS_MORPH_TOO_MANY, {int64_t{gmd::kMaxMorphDescr}}));
+        return false;
+    }
     for (const MorphDescr& descr : items)
         AddMorphDescr(descr);
     return true;

@@ -14,6 +14,7 @@
 #include "compiler/DictCompiler.h"
 #include "compiler/LemmatizerSource.h"
 #include "compiler/Separators.h"
+#include "core/CommandLineParser.h"
 #include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
 #include "core/ProgramFolder.h"
@@ -26,7 +27,7 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitUsage = EXIT_USAGE;
 
 std::atomic<bool> g_bInterrupted{false};
 
@@ -35,12 +36,7 @@ void OnSignal(int) {
 }
 
 std::u16string Wide(const std::filesystem::path& path) {
-    return FromUtf8(path.string());
-}
-
-int UsageError(const std::string& strError) {
-    std::fprintf(stderr, "glossmill: %s\nTry 'glossmill --help'.\n", strError.c_str());
-    return kExitUsage;
+    return FromFileName(path.string());
 }
 
 void PrintError(std::u16string_view text) {
@@ -58,7 +54,7 @@ std::filesystem::path OutputFolder(const GlossmillOptions& options,
 }
 
 int Compile(const GlossmillOptions& options) {
-    const std::filesystem::path programFolder = ToUtf8(GetProgramFolder());
+    const std::filesystem::path programFolder = ToFileName(GetProgramFolder());
     const std::filesystem::path outFolder = OutputFolder(options, programFolder);
     std::error_code ec;
     if (outFolder.empty() || !std::filesystem::is_directory(outFolder, ec)) {
@@ -137,7 +133,7 @@ int main(int argc, char** argv) {
     SelectTextSet(TextSet::Compiler);
     std::string strError;
     const auto options = ParseCommandLine({argv + 1, argv + argc}, strError);
-    if (!options) return UsageError(strError);
+    if (!options) return ReportUsageError("glossmill", strError);
     switch (options->action) {
         case GlossmillOptions::Action::Help:
             std::fputs(UsageText().c_str(), stdout);

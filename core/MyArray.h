@@ -20,8 +20,13 @@ public:
     ~CMyArray() override { FreeStorage(); }
 
     virtual void Add(CRetElemClass elem) {
-        Reserve(m_nSize + 1);
-        new (m_pData + m_nSize) CElemClass(elem);
+        if (m_nSize < m_nCapacity) {
+            new (m_pData + m_nSize) CElemClass(elem);
+        } else {
+            CElemClass copy(elem);  // elem may refer into the storage Reserve frees
+            Reserve(m_nSize + 1);
+            new (m_pData + m_nSize) CElemClass(std::move(copy));
+        }
         ++m_nSize;
     }
 
@@ -35,7 +40,8 @@ public:
         CElemClass copy(elem);  // elem may refer into our own storage
         Reserve(m_nSize + 1);
         new (m_pData + m_nSize) CElemClass(std::move(m_pData[m_nSize - 1]));
-        for (int i = m_nSize - 1; i > nIndex; --i) m_pData[i] = std::move(m_pData[i - 1]);
+        for (int i = m_nSize - 1; i > nIndex; --i)
+            m_pData[i] = std::move(m_pData[i - 1]);
         m_pData[nIndex] = std::move(copy);
         ++m_nSize;
     }
@@ -54,7 +60,8 @@ public:
 
     virtual void RemoveAt(int nIndex) {
         CheckIndex(nIndex, u"void CMyArray<CElemClass, CRetElemClass>::RemoveAt(int)");
-        for (int i = nIndex; i < m_nSize - 1; ++i) m_pData[i] = std::move(m_pData[i + 1]);
+        for (int i = nIndex; i < m_nSize - 1; ++i)
+            m_pData[i] = std::move(m_pData[i + 1]);
         --m_nSize;
         m_pData[m_nSize].~CElemClass();
     }
@@ -69,7 +76,8 @@ public:
 
     virtual void Append(const CMyArray& other) {
         const int nCount = other.GetSize();  // fixed before a self-append grows us
-        for (int i = 0; i < nCount; ++i) Add(other.GetAt(i));
+        for (int i = 0; i < nCount; ++i)
+            Add(other.GetAt(i));
     }
 
     virtual void Swap(int nPos1, int nPos2) {
@@ -89,7 +97,7 @@ public:
     const CElemClass* GetData() const { return m_pData; }
     CElemClass* GetData() { return m_pData; }
     const CElemClass& operator[](int nIndex) const { return m_pData[nIndex]; }  // unchecked
-    CElemClass& operator[](int nIndex) { return m_pData[nIndex]; }               // unchecked
+    CElemClass& operator[](int nIndex) { return m_pData[nIndex]; }              // unchecked
     const CElemClass* begin() const { return m_pData; }
     const CElemClass* end() const { return m_pData + m_nSize; }
     CElemClass* begin() { return m_pData; }
@@ -127,7 +135,8 @@ protected:
     }
 
     void FreeStorage() {
-        for (int i = 0; i < m_nSize; ++i) m_pData[i].~CElemClass();
+        for (int i = 0; i < m_nSize; ++i)
+            m_pData[i].~CElemClass();
         ::operator delete(m_pData);
         m_pData = nullptr;
         m_nSize = 0;

@@ -65,7 +65,7 @@ bool CMyFile::Open(std::u16string_view strPath, unsigned nFlags) {
             {LoadText(IDS_OPEN_DOCUMENT_FAILED).value_or(u""), FaultText(strPath, strReason)}));
         return false;
     };
-    const std::string strPath8 = ToUtf8(strPath);
+    const std::string strPath8 = ToFileName(strPath);
     if (strPath8.empty()) return fail(ErrnoText(ENOENT));
     if (strPath8.find('\0') != std::string::npos) return fail(ErrnoText(EINVAL));
     if ((nFlags & 0x3) == 0x3) return fail(ErrnoText(EINVAL));
@@ -92,8 +92,8 @@ bool CMyFile::Open(std::u16string_view strPath, unsigned nFlags) {
     std::filesystem::path fullPath = std::filesystem::absolute(strPath8, ec);
     if (ec) fullPath = strPath8;
     fullPath = fullPath.lexically_normal();
-    m_strFilePath = FromUtf8(fullPath.string());
-    m_strFileName = FromUtf8(fullPath.filename().string());
+    m_strFilePath = FromFileName(fullPath.string());
+    m_strFileName = FromFileName(fullPath.filename().string());
     return true;
 }
 
@@ -104,7 +104,7 @@ void CMyFile::Close() {
 
 bool CMyFile::Remove() {
     Close();
-    const std::string strPath8 = ToUtf8(m_strFilePath);
+    const std::string strPath8 = ToFileName(m_strFilePath);
     const int nErr = strPath8.empty() ? ENOENT : (::unlink(strPath8.c_str()) == 0 ? 0 : errno);
     if (nErr == 0) return true;
     SetError(PlatformErrorText(nErr));

@@ -9,7 +9,7 @@ std::u16string GetProgramFolder() {
     std::error_code ec;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return {};
-    return FromUtf8(exe.parent_path().string());
+    return FromFileName(exe.parent_path().string());
 }
 
 std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {

@@ -79,6 +79,7 @@ constexpr StringTableEntry kCommonTexts[] = {
     {41351, u"The articles separator must be 1 to %d characters long"},
     {41352, u"The article parts separator '%s' must not begin with a letter, a digit, '&' or '<'"},
     {41353, u"The articles separator '%s' must not begin with a letter, a digit, '&' or '<'"},
+    {41354, u"The list of languages for morphological analysis holds more than %d items"},
     {61697, u"Failed to open document."},
 };
 

@@ -13,24 +13,6 @@ bool IsLowSurrogate(char32_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 void AppendUtf16(std::u16string& out, char32_t c) {
     if (c < 0x10000) {
         out += static_cast<char16_t>(c);
@@ -61,26 +43,15 @@ LeadInfo InfoOfLead(uint8_t b) {
     return {0, 0, 0};
 }
 
-}  // namespace
+constexpr char16_t kEscapedByte = 0xDC00;
 
-std::string ToUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-            c = kReplacement;
-        }
-        AppendUtf8(out, c);
-    }
-    return out;
+bool IsEscapedByte(char32_t c) {
+    return c >= kEscapedByte + 0x80 && c <= kEscapedByte + 0xFF;
 }
 
-// Each maximal ill-formed subsequence becomes one U+FFFD.
-std::u16string FromUtf8(std::string_view text) {
+// Each maximal ill-formed subsequence becomes one U+FFFD, or with
+// bEscapeBytes each of its bytes its escape.
+std::u16string Decode(std::string_view text, bool bEscapeBytes) {
     std::u16string out;
     out.reserve(text.size());
     const size_t n = text.size();
@@ -93,11 +64,6 @@ std::u16string FromUtf8(std::string_view text) {
             continue;
         }
         const LeadInfo info = InfoOfLead(lead);
-        if (info.nLength == 0) {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
         char32_t c = lead & (0xFF >> (info.nLength + 1));
         size_t k = 1;
         for (; k < static_cast<size_t>(info.nLength) && i + k < n; ++k) {
@@ -107,12 +73,70 @@ std::u16string FromUtf8(std::string_view text) {
             if (!bFits) break;
             c = (c << 6) | (b & 0x3F);
         }
-        if (k == static_cast<size_t>(info.nLength)) {
+        if (info.nLength != 0 && k == static_cast<size_t>(info.nLength)) {
             AppendUtf16(out, c);
+        } else if (bEscapeBytes) {
+            for (size_t j = 0; j < k; ++j)
+                out += static_cast<char16_t>(kEscapedByte + static_cast<uint8_t>(text[i + j]));
         } else {
             out += kReplacement;
         }
         i += k;
     }
     return out;
+}
+
+std::string Encode(std::u16string_view text, bool bEscapedBytes) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (bEscapedBytes && IsEscapedByte(c)) {
+            out += static_cast<char>(c - kEscapedByte);
+            continue;
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            c = kReplacement;
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+}  // namespace
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string ToUtf8(std::u16string_view text) {
+    return Encode(text, false);
+}
+
+std::u16string FromUtf8(std::string_view text) {
+    return Decode(text, false);
+}
+
+std::u16string FromFileName(std::string_view bytes) {
+    return Decode(bytes, true);
+}
+
+std::string ToFileName(std::u16string_view name) {
+    return Encode(name, true);
 }

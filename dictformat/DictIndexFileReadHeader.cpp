@@ -5,10 +5,6 @@
 
 namespace {
 
-// Far more languages than any source names; a header claiming more is
-// damaged, and refusing it keeps a hostile file from filling memory.
-constexpr int kMaxMorphDescr = 64;
-
 bool InRange(uint8_t byValue, uint8_t byMin, uint8_t byMax) {
     return byValue >= byMin && byValue <= byMax;
 }
@@ -30,7 +26,7 @@ bool ReadHeaderFields(CGmdCursor& cursor, CDictCommon& dict) {
         if (byLength == gmd::kMorphListEnd) break;
         MorphDescr descr;
         uint8_t bySide = 0;
-        if (nDescr == kMaxMorphDescr || !cursor.Units(byLength, descr.strName) ||
+        if (nDescr == gmd::kMaxMorphDescr || !cursor.Units(byLength, descr.strName) ||
             !cursor.U8(bySide) || !InRange(bySide, MORPH_SIDE_LEFT, MORPH_SIDE_BOTH)) {
             return false;
         }

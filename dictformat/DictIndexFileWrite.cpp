@@ -133,7 +133,7 @@ bool CDictIndexFile::OpenForWriting(std::u16string_view strPath) {
     DiscardWriting();
     m_nWrittenSize = 0;
     m_pOut = std::make_unique<CGmdOutputFile>();
-    if (!m_pOut->Create(std::filesystem::path(ToUtf8(strPath)))) {
+    if (!m_pOut->Create(std::filesystem::path(ToFileName(strPath)))) {
         SetError(m_pOut->GetError());
         m_pOut.reset();
         return false;

@@ -26,7 +26,10 @@ inline constexpr size_t kDateSize = 4;
 inline constexpr size_t kHeaderOffset = kVersionSize + kDateSize;
 
 // Header.
-inline constexpr uint8_t kMorphListEnd = 0;         // a zero name length ends the descriptors
+inline constexpr uint8_t kMorphListEnd = 0;  // a zero name length ends the descriptors
+// Far more languages than any source names; a reader refuses a header that
+// claims more, so a hostile file cannot fill memory.
+inline constexpr int kMaxMorphDescr = 64;
 inline constexpr size_t kMaxMorphNameLength = 255;  // the name length is one byte
 inline constexpr size_t kMaxNameLength = 65535;     // the name length is a u16
 

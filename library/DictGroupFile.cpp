@@ -121,7 +121,7 @@ CFilePtr OpenRegularFile(const std::filesystem::path& path, int& nErrno) {
 }
 
 std::u16string ProcessingError(const std::filesystem::path& path) {
-    return FormatTextId(41326, {FromUtf8(path.string())});
+    return FormatTextId(41326, {FromFileName(path.string())});
 }
 
 }  // namespace

@@ -58,12 +58,12 @@ bool CDictLibrary::ScanFolder(std::u16string_view strFolder) {
     std::u16string folder(strFolder);
     if (folder.empty() || folder.back() != u'/') folder += u'/';
     std::error_code ec;
-    if (!std::filesystem::is_directory(ToUtf8(folder), ec)) {
+    if (!std::filesystem::is_directory(ToFileName(folder), ec)) {
         SetError(FormatTextId(41325, {folder}) + u"\r\n" + FormatTextId(41011));
         return false;
     }
-    for (const std::string& name : ListDictionaryFiles(ToUtf8(folder))) {
-        const std::u16string path = folder + FromUtf8(name);
+    for (const std::string& name : ListDictionaryFiles(ToFileName(folder))) {
+        const std::u16string path = folder + FromFileName(name);
         auto pDict = std::make_unique<CDictIndexFile>();
         const bool bListed = OpenDictionary(path, *pDict, kMinFormatVersion);
         if (!GetError().empty()) {
@@ -163,7 +163,7 @@ std::u16string CDictLibrary::GetDisplayName(const CDictIndexFile& dict, std::u16
 bool CDictLibrary::OpenDictInfoFile(std::u16string_view strDictPath) {
     const std::u16string path = DictInfoFilePath(strDictPath);
     std::error_code ec;
-    if (!std::filesystem::exists(ToUtf8(path), ec)) {
+    if (!std::filesystem::exists(ToFileName(path), ec)) {
         if (m_shell.warn) m_shell.warn(FormatTextId(40315), FormatTextId(40301));
         return false;
     }

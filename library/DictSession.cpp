@@ -27,7 +27,7 @@ std::u16string WithoutSlash(std::u16string folder) {
 
 bool FileExists(const std::u16string& path) {
     std::error_code ec;
-    return std::filesystem::exists(ToUtf8(path), ec);
+    return std::filesystem::exists(ToFileName(path), ec);
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ bool CDictSession::InitDictionaries() {
     // The refresh repeats the scan and the loading, and collects the
     // messages of both; these first results are not reported twice.
     m_bFolderFound = m_library.ScanFolder(GetDictionariesFolder());
-    m_pGroups = std::make_unique<CDictGroupList>(m_library, ToUtf8(GetGroupFilePath()));
+    m_pGroups = std::make_unique<CDictGroupList>(m_library, ToFileName(GetGroupFilePath()));
     std::u16string messages;
     // The refresh saves the groups before it loads them again: a file that
     // could not be used would be replaced without a word.
@@ -92,10 +92,10 @@ bool CDictSession::Refresh(std::u16string messages) {
 }
 
 void CDictSession::KeepDamagedGroupFile(std::u16string& messages) const {
-    const std::string path = ToUtf8(GetGroupFilePath());
+    const std::string path = ToFileName(GetGroupFilePath());
     std::error_code ec;
     std::filesystem::rename(path, path + ".bad", ec);
-    if (ec) AddMessage(messages, FromUtf8(path + ".bad: " + ec.message()));
+    if (ec) AddMessage(messages, FromFileName(path + ".bad: " + ec.message()));
 }
 
 bool CDictSession::SelectGroup(int nIndex) {

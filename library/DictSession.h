@@ -53,6 +53,7 @@ public:
     bool HasDictionariesFolder() const { return m_bFolderFound; }
     // Exist after InitDictionaries.
     CDictGroupList* GetGroupList() { return m_pGroups.get(); }
+    const CDictGroupList* GetGroupList() const { return m_pGroups.get(); }
     const CDictGroup* GetCurrentGroup() const;
     const std::u16string& GetHome() const { return m_strHome; }
     std::u16string GetDictionariesFolder() const;

@@ -35,6 +35,7 @@ public:
     int Batch(const CLookupOptions& options, std::istream& in, std::ostream& out);
 
     CDictSearch& GetSearch() { return *m_pSearch; }
+    const CDictSession& GetSession() const { return m_session; }
     const CDictLibrary& GetLibrary() const { return m_session.GetLibrary(); }
     const std::u16string& GetHome() const { return m_session.GetHome(); }
     const CDictGroup* GetCurrentGroup() const { return m_session.GetCurrentGroup(); }

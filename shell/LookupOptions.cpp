@@ -1,80 +1,77 @@
 #include "shell/LookupOptions.h"
 
-#include <charconv>
-#include <utility>
-
 #include "core/Utf8.h"
 
 namespace {
 
-std::optional<int> ParseInt(const std::string& text, int nMin, int nMax) {
-    int n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc() || end != text.data() + text.size() || n < nMin || n > nMax)
-        return std::nullopt;
-    return n;
-}
-
-std::optional<int> ParseChoice(const std::string& text,
-                               std::initializer_list<std::pair<const char*, int>> choices) {
-    for (const auto& [name, value] : choices)
-        if (text == name) return value;
-    return std::nullopt;
+// The value of a choice or number option, or a usage error.
+bool TakeNumber(const CParsedOptions& parsed, std::string_view name, std::optional<int> n,
+                int& nOut, std::string& strError) {
+    const auto value = parsed.Value(name);
+    if (!value) return true;
+    if (!n) {
+        strError = BadValueText(name, *value);
+        return false;
+    }
+    nOut = *n;
+    return true;
 }
 
 }  // namespace
 
 std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>& args,
                                                  std::string& strError) {
+    static constexpr COptionSpec kOptions[] = {
+        {"--search", true},    {"--home", true}, {"--group", true},  {"--batch", true},
+        {"--area", true},      {"--sort", true}, {"--format", true}, {"--layout", true},
+        {"--font-size", true}, {"--page", true}, {"--list"},         {"--help"},
+        {"--version"},
+    };
+    const auto parsed = ParseOptions(args, kOptions, strError);
+    if (!parsed) return std::nullopt;
     CLookupOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            options.bHelp = true;
-            continue;
-        }
-        if (arg == "--version") {
-            options.bVersion = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            strError = arg.starts_with("--") ? arg + " needs a value" : "unknown argument " + arg;
-            return std::nullopt;
-        }
-        const std::string& value = args[++i];
-        std::optional<int> n;
-        if (arg == "--search") {
-            options.query = FromUtf8(value);
-        } else if (arg == "--home") {
-            options.strHome = FromUtf8(value);
-        } else if (arg == "--group") {
-            options.group = FromUtf8(value);
-        } else if (arg == "--batch") {
-            options.batchFile = value;
-        } else if (arg == "--area" &&
-                   (n = ParseChoice(value, {{"everywhere", 0}, {"left", 1}, {"right", 2}}))) {
-            options.nArea = *n;
-        } else if (arg == "--sort" &&
-                   (n = ParseChoice(value, {{"none", 0}, {"alphabet", 1}, {"relevance", 2}}))) {
-            options.nSortMode = *n;
-        } else if (arg == "--format" &&
-                   (n = ParseChoice(value, {{"text", 0}, {"html", 1}, {"json", 2}}))) {
-            options.format = static_cast<OutputFormat>(*n);
-        } else if (arg == "--layout" && (n = ParseInt(value, 0, 2))) {
-            options.nLayout = *n;
-        } else if (arg == "--font-size" && (n = ParseInt(value, 6, 48))) {
-            options.nFontSize = *n;
-        } else if (arg == "--page" && (n = ParseInt(value, 1, 100000000))) {
-            options.nPage = *n;
-        } else {
-            const bool bKnown = arg == "--area" || arg == "--sort" || arg == "--format" ||
-                                arg == "--layout" || arg == "--font-size" || arg == "--page";
-            strError = bKnown ? "bad value for " + arg + ": " + value : "unknown option " + arg;
-            return std::nullopt;
-        }
+    options.bHelp = parsed->Has("--help");
+    options.bVersion = parsed->Has("--version");
+    if (options.bHelp || options.bVersion) return options;
+    const std::string none;
+    auto value = [&](std::string_view name) { return parsed->Value(name).value_or(none); };
+    int nFormat = 0;
+    int nPage = 0;
+    if (!TakeNumber(*parsed, "--area",
+                    ParseChoice(value("--area"), {{"everywhere", 0}, {"left", 1}, {"right", 2}}),
+                    options.nArea, strError) ||
+        !TakeNumber(*parsed, "--sort",
+                    ParseChoice(value("--sort"), {{"none", 0}, {"alphabet", 1}, {"relevance", 2}}),
+                    options.nSortMode, strError) ||
+        !TakeNumber(*parsed, "--format",
+                    ParseChoice(value("--format"), {{"text", 0}, {"html", 1}, {"json", 2}}),
+                    nFormat, strError) ||
+        !TakeNumber(*parsed, "--layout", ParseIntInRange(value("--layout"), 0, 2), options.nLayout,
+                    strError) ||
+        !TakeNumber(*parsed, "--font-size", ParseIntInRange(value("--font-size"), 6, 48),
+                    options.nFontSize, strError) ||
+        !TakeNumber(*parsed, "--page", ParseIntInRange(value("--page"), 1, 100000000), nPage,
+                    strError)) {
+        return std::nullopt;
     }
-    if (!options.bHelp && !options.bVersion && !options.query && !options.batchFile) {
-        strError = "nothing to do: give --search TEXT or --batch FILE";
+    options.format = static_cast<OutputFormat>(nFormat);
+    if (parsed->Has("--page")) options.nPage = nPage;
+    if (const auto query = parsed->Value("--search")) options.query = FromUtf8(*query);
+    if (const auto home = parsed->Value("--home")) options.strHome = FromFileName(*home);
+    if (const auto group = parsed->Value("--group")) options.group = FromUtf8(*group);
+    options.batchFile = parsed->Value("--batch");
+    options.bList = parsed->Has("--list");
+    const int nActions = options.query.has_value() + options.batchFile.has_value() + options.bList;
+    if (nActions == 0) {
+        strError = "nothing to do: give --search TEXT, --batch FILE or --list";
+        return std::nullopt;
+    }
+    if (nActions > 1) {
+        strError = "--search, --batch and --list exclude each other";
+        return std::nullopt;
+    }
+    if (options.bList && options.format == OutputFormat::Html) {
+        strError = "--list prints text or json";
         return std::nullopt;
     }
     return options;
@@ -83,11 +80,13 @@ std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>&
 std::string LookupUsage() {
     return "Usage: glossmere --search TEXT [options]\n"
            "       glossmere --batch FILE [options]\n"
+           "       glossmere --list [--format text|json] [--home DIR]\n"
            "       glossmere [--home DIR] [WORDS...]\n"
            "Looks a word or a phrase up in the enabled dictionaries of a group. The\n"
            "last form opens the window and searches the words at once; a window\n"
            "already open comes to the front and searches them.\n"
            "\n"
+           "Options (--name VALUE and --name=VALUE are the same):\n"
            "  --search TEXT       the word or phrase to find\n"
            "  --home DIR          folder holding \"Dictionaries\" and \"DictGroup.bin\"\n"
            "                      (default: the program's folder)\n"
@@ -101,8 +100,11 @@ std::string LookupUsage() {
            "  --font-size PX      html base font size, 6 to 48 (default 18)\n"
            "  --batch FILE        run every line of FILE as a query; one JSON line\n"
            "                      each with the total and the search time\n"
-           "  --help, --version\n"
+           "  --list              the groups in order (* marks the current one) and\n"
+           "                      each group's dictionaries: state, file, name, counts\n"
+           "  -h, --help          this text\n"
+           "  --version           the program's version\n"
            "\n"
-           "Exit status: 0 results found, 1 none, 2 usage or library error.\n"
+           "Exit status: 0 results found (or listed), 1 none, 2 usage or library error.\n"
            "Nothing is written to the program's files.\n";
 }

@@ -7,8 +7,10 @@
 
 enum class OutputFormat { Text, Html, Json };
 
+#include "core/CommandLineParser.h"
+
 // 0 with results, 1 without, 2 on usage or library errors.
-enum : int { EXIT_RESULTS = 0, EXIT_NO_RESULTS = 1, EXIT_FAILURE_OR_USAGE = 2 };
+enum : int { EXIT_RESULTS = 0, EXIT_NO_RESULTS = 1, EXIT_FAILURE_OR_USAGE = EXIT_USAGE };
 
 struct CLookupOptions {
     std::optional<std::u16string> query;
@@ -21,6 +23,7 @@ struct CLookupOptions {
     std::optional<std::string> batchFile;
     int nLayout = 0;
     int nFontSize = 18;
+    bool bList = false;  // the groups and their dictionaries instead of a search
     bool bHelp = false;
     bool bVersion = false;
 };

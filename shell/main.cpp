@@ -10,6 +10,7 @@
 #include "core/ProgramFolder.h"
 #include "core/Utf8.h"
 #include "shell/GlossmereApp.h"
+#include "shell/GroupListing.h"
 #include "shell/HeadlessLookup.h"
 #include "shell/HomeFolder.h"
 #include "shell/Json.h"
@@ -28,8 +29,7 @@ int main(int argc, char** argv) {
     std::string strError;
     auto options = ParseLookupOptions(args, strError);
     if (!options) {
-        std::cerr << "glossmere: " << strError << "\n" << LookupUsage();
-        return EXIT_FAILURE_OR_USAGE;
+        return ReportUsageError("glossmere", strError);
     }
     if (options->bHelp) {
         std::cout << LookupUsage();
@@ -55,6 +55,10 @@ int main(int argc, char** argv) {
             std::cout << "{\"error\": " << JsonString(lookup.GetError()) << "}\n";
         std::cerr << "glossmere: " << ToUtf8(lookup.GetError()) << '\n';
         return EXIT_FAILURE_OR_USAGE;
+    }
+    if (options->bList) {
+        PrintGroupList(lookup.GetSession(), options->format, std::cout);
+        return EXIT_RESULTS;
     }
     if (options->batchFile) {
         std::ifstream in(*options->batchFile);

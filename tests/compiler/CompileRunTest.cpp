@@ -243,11 +243,22 @@ TEST_F(CompileRunTest, ErrorsLeaveNoOutputAndKeepTheOldDictionary) {
         std::u16string text;
         std::string expected;  // start of the error text
         int32_t nLine;
+        std::u16string_view status;  // what the run was doing
     };
+    std::u16string languages;
+    for (int i = 0; i < 40; ++i)
+        languages += u"English, ";
+    const std::string tooMany =
+        "The list of languages for morphological analysis holds more "
+        "than 64 items";
     const Case cases[] = {
         {u"$AUTHOR: x\r\n\r\na\r\n", "Error in file, line 1\r\nError recording keyword '$AUTHOR:'",
-         1},
-        {u"a ##:## b\r\n\r\nc ##:## d ##:## e\r\n", "Error in file, line 3\r\n", 3},
+         1, u""},
+        {u"a ##:## b\r\n\r\nc ##:## d ##:## e\r\n", "Error in file, line 3\r\n", 3,
+         kStatusChecking},
+        // A dictionary with more languages than a reader accepts would never open.
+        {u"$MORPH: " + languages + u"English\r\n$MORPH: " + languages + u"English\r\n\r\na\r\n",
+         "Error in file, line 2\r\n" + tooMany, 2, u""},
     };
     for (const Case& c : cases) {
         const auto outcome = Compile(Source("bad.txt", c.text), Out());
@@ -255,8 +266,7 @@ TEST_F(CompileRunTest, ErrorsLeaveNoOutputAndKeepTheOldDictionary) {
         EXPECT_TRUE(outcome.bError);
         EXPECT_EQ(Narrow(outcome.strError).rfind(c.expected, 0), 0u) << Narrow(outcome.strError);
         EXPECT_EQ(outcome.nLine, c.nLine);
-        EXPECT_TRUE(outcome.strStatus.empty() || outcome.strStatus != kStatusInitializing ||
-                    c.nLine != 1);
+        EXPECT_EQ(outcome.strStatus, c.status);
         EXPECT_EQ(ReadBytes(Out()), (std::vector<uint8_t>{'o', 'l', 'd'}));
         EXPECT_EQ(FilesInFolder(), 2u);  // the source and the old dictionary
     }
@@ -293,6 +303,21 @@ TEST_F(CompileRunTest, AnsweringNoEndsWithIndexingAborted) {
         Compile(Source("m.txt", u"$MORPH: Russian, English\r\n\r\nwords\r\n"), Out(), setup);
     EXPECT_FALSE(goesOn.bError) << Narrow(goesOn.strError);
     EXPECT_FALSE(goesOn.bAborted);
+}
+
+TEST_F(CompileRunTest, AnAbortWhileLoadingTheLemmatizersStopsTheLoadingAndAsksNothing) {
+    CFakeLemmas lemmas;
+    lemmas.nFailingLanguage = 2;
+    lemmas.onLoad = [&] { m_compiler.RequestAbort(); };
+    bool bAsked = false;
+    CompileSetup setup;
+    setup.pLemmas = &lemmas;
+    setup.ask = [&](const std::u16string&) { return bAsked = true; };
+    const auto outcome =
+        Compile(Source("m.txt", u"$MORPH: Russian, English\r\n\r\nwords\r\n"), Out(), setup);
+    EXPECT_TRUE(outcome.bAborted);
+    EXPECT_EQ(lemmas.loaded, (std::vector<int32_t>{1}));
+    EXPECT_FALSE(bAsked);
 }
 
 TEST_F(CompileRunTest, AbortDuringThePassesKeepsTheOldDictionary) {

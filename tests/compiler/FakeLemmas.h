@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -20,6 +21,7 @@ public:
     bool LoadLanguage(int32_t nLangId, std::u16string& strReport,
                       std::u16string& strError) override {
         loaded.push_back(nLangId);
+        if (onLoad) onLoad();
         if (nLangId == nFailingLanguage) {
             strError =
                 u"module " + std::u16string(1, static_cast<char16_t>(u'0' + nLangId)) + u" failed";
@@ -45,6 +47,7 @@ public:
     int32_t nFailingLanguage = 0;
     std::u16string strLoadReport;
     std::vector<int32_t> loaded;
+    std::function<void()> onLoad;
 
 private:
     std::map<std::pair<int32_t, std::string>, std::vector<std::u16string>> m_table;

@@ -84,14 +84,17 @@ TEST(MyArray, GrowthFollowsTheAutomaticStep) {
         expected.push_back(cap);
     }
     EXPECT_EQ(capacities, expected);
-    for (int i = 0; i < 200; ++i) ASSERT_EQ(a.GetAt(i), i);
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(a.GetAt(i), i);
 }
 
 TEST(MyArray, GrowthStepIsCappedAt1024) {
     CMyArray<int> a;
-    for (int i = 0; i < 20000; ++i) a.Add(i);
+    for (int i = 0; i < 20000; ++i)
+        a.Add(i);
     int before = a.GetCapacity();
-    while (a.GetSize() < before) a.Add(0);
+    while (a.GetSize() < before)
+        a.Add(0);
     a.Add(0);
     EXPECT_EQ(a.GetCapacity(), before + 1024);
 }
@@ -109,6 +112,25 @@ TEST(MyArray, CopyAndAppend) {
     EXPECT_EQ(b.GetCapacity(), 0);
 }
 
+// Adding one of the array's own elements when the storage must grow: the
+// element is copied before the old storage goes.
+TEST(MyArray, AddingAnOwnElementSurvivesTheGrowth) {
+    using Strings = CMyArray<std::u16string, const std::u16string&>;
+    const std::u16string kLong(40, u'x');  // longer than any in-place string
+    for (const bool bAppend : {false, true}) {
+        SCOPED_TRACE(bAppend ? "Append(self)" : "Add(GetAt(0))");
+        Strings a;
+        a.Add(kLong);
+        ASSERT_EQ(a.GetSize(), a.GetCapacity());
+        if (bAppend)
+            a.Append(a);
+        else
+            a.Add(a.GetAt(0));
+        EXPECT_EQ(std::vector<std::u16string>(a.begin(), a.end()),
+                  (std::vector<std::u16string>{kLong, kLong}));
+    }
+}
+
 struct Counted {
     explicit Counted(int* p) : pDeleted(p) {}
     ~Counted() { ++*pDeleted; }
@@ -119,7 +141,8 @@ TEST(MyPtrArrayWithDestrElem, DeletesExactlyWhatItDrops) {
     int deleted = 0;
     {
         CMyPtrArrayWithDestrElem<Counted*> a;
-        for (int i = 0; i < 4; ++i) a.Add(new Counted(&deleted));
+        for (int i = 0; i < 4; ++i)
+            a.Add(new Counted(&deleted));
         a.RemoveAt(1);
         EXPECT_EQ(deleted, 1);
         a.SetAt(0, new Counted(&deleted));

@@ -39,6 +39,19 @@ TEST_F(DictLibraryTest, ListsDictionaryFilesSortedByTheirBytes) {
     EXPECT_EQ(library.GetDictionary(5), nullptr);
 }
 
+// A name in another encoding than UTF-8 still opens its file, and shows its
+// undecodable bytes as replacement characters.
+TEST_F(DictLibraryTest, ANameThatIsNotUtf8OpensItsFile) {
+    WriteBytes(folder / "caf\xe9 \xff.gmd", SmallGmd(u"x"));
+    ASSERT_TRUE(library.ScanFolder(U16(folder)));
+    EXPECT_EQ(library.GetLoadMessages(), u"");
+    ASSERT_EQ(library.GetCount(), 1);
+    const CDictIndexFile& dict = *library.GetDictionary(0);
+    EXPECT_TRUE(dict.IsValid());
+    EXPECT_EQ(ToUtf8(dict.GetFileName()), "caf\uFFFD \uFFFD.gmd");
+    EXPECT_EQ(ToFileName(dict.GetFilePath()), (folder / "caf\xe9 \xff.gmd").string());
+}
+
 TEST_F(DictLibraryTest, MissingFolderAndEmptyFolder) {
     ASSERT_TRUE(library.ScanFolder(U16(folder)));
     EXPECT_EQ(library.GetCount(), 0);
