@@ -95,8 +95,9 @@ int Compile(const GlossmillOptions& options) {
     const std::filesystem::path& source =
         imported.IsUsed() ? imported.GetSourcePath() : options.source;
 
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
+    // A closed terminal stops the compile as an interrupt does.
+    for (const int nSignal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(nSignal, OnSignal);
     const std::filesystem::path output = CompiledPathOf(options.source, outFolder);
     if (!compiler.StartCompile(Wide(source), Wide(output), Wide(options.mapFile))) {
         PrintError(compiler.GetError());

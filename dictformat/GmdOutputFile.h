@@ -1,6 +1,8 @@
-// The file a compiled dictionary is written to. The bytes go to a temporary
-// file beside the target; only Commit renames it over the target, so a failed
-// or aborted compile never touches a dictionary the user already has.
+// The file a compiled dictionary is written to. The bytes go to an unnamed
+// file in the target's folder (or, where the file system cannot make one, a
+// temporary file beside the target); only Commit gives it the target's name,
+// so a failed, aborted or killed compile never touches a dictionary the user
+// already has and leaves nothing behind.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +20,8 @@ public:
     CGmdOutputFile& operator=(const CGmdOutputFile&) = delete;
     ~CGmdOutputFile() override { Discard(); }
 
-    // Creates the temporary file in the target's folder. The error text is
+    // Creates the file in the target's folder, first removing the named
+    // temporaries of earlier runs that were killed. The error text is
     // "Failed to open document.", CR LF and the system's reason.
     bool Create(const std::filesystem::path& target);
     bool IsOpen() const { return m_nFd >= 0; }
@@ -34,15 +37,17 @@ public:
     // Flushes the buffer and asks the file system how long the file is.
     bool GetRealSize(uint64_t& nSize);
 
-    // Flushes, closes and renames the temporary file over the target.
+    // Flushes, closes and gives the file the target's name.
     bool Commit();
-    // Closes and deletes the temporary file; the target stays as it was.
+    // Closes and deletes the file; the target stays as it was.
     void Discard();
 
     const std::filesystem::path& GetTargetPath() const { return m_target; }
-    const std::filesystem::path& GetTempPath() const { return m_temp; }
+    // A path the bytes can be reached by while they are written.
+    std::filesystem::path GetWritePath() const;
 
 private:
+    bool CreateNamed(int& nErrno);
     bool Flush();
     bool FailWithErrno(int nErrno);
     void CloseFd();
@@ -50,7 +55,7 @@ private:
     static constexpr size_t kBufferSize = 1 << 20;
 
     std::filesystem::path m_target;
-    std::filesystem::path m_temp;
+    std::filesystem::path m_temp;  // empty while the file has no name
     int m_nFd = -1;
     bool m_bFailed = false;
     std::vector<uint8_t> m_buffer;
@@ -60,3 +65,8 @@ private:
 
 // The system's description of an errno value, at most 260 units.
 std::u16string SystemErrorText(int nErrno);
+
+// Removes the temporaries ("NAME.gmd.tmp" and eight letters or digits) that
+// killed runs left in folder: those older than now that no running writer
+// holds. Returns how many went.
+int RemoveStaleTemporaries(const std::filesystem::path& folder);

@@ -1,6 +1,12 @@
 // The output goes to a temporary file; only Commit puts it in place.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstring>
 
 #include "TempDir.h"
@@ -27,10 +33,8 @@ TEST(GmdOutputFile, CommitReplacesTheTargetOnlyAtTheEnd) {
     WriteBytes(target, Of("old dictionary"));
     CGmdOutputFile out;
     ASSERT_TRUE(out.Create(target));
-    EXPECT_NE(out.GetTempPath(), target);
-    EXPECT_EQ(out.GetTempPath().parent_path(), dir.Path());
-    EXPECT_NE(out.GetTempPath().extension(), ".gmd");  // never listed as a dictionary
     ASSERT_TRUE(out.Write(Of("new")));
+    EXPECT_EQ(FileCount(dir.Path()), 1u);  // the new file has no name yet
     uint64_t nReal = 0;
     ASSERT_TRUE(out.GetRealSize(nReal));
     EXPECT_EQ(nReal, 3u);
@@ -57,6 +61,51 @@ TEST(GmdOutputFile, DiscardKeepsTheOldFileAndLeavesNoTemporary) {
     }
     EXPECT_EQ(ReadBytes(target), Of("old dictionary"));
     EXPECT_EQ(FileCount(dir.Path()), 1u);
+}
+
+// A writer killed before its commit (SIGKILL, power loss) leaves nothing.
+TEST(GmdOutputFile, AKilledWriterLeavesNothingBehind) {
+    CTempDir dir;
+    const auto target = dir.Path() / "dict.gmd";
+    WriteBytes(target, Of("old dictionary"));
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        CGmdOutputFile out;
+        if (out.Create(target) && out.Write(std::vector<uint8_t>(3 << 20, 7))) ::raise(SIGKILL);
+        ::_exit(1);
+    }
+    int nStatus = 0;
+    ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(nStatus));
+    EXPECT_EQ(ReadBytes(target), Of("old dictionary"));
+    EXPECT_EQ(FileCount(dir.Path()), 1u);
+}
+
+// What killed runs left under a temporary name goes when the next one starts;
+// anything else stays.
+TEST(GmdOutputFile, StaleTemporariesAreSweptAtTheStart) {
+    CTempDir dir;
+    const std::vector<std::string> kept = {"notes.tmp0123abcd", "a.gmd.tmp0123abc",
+                                           "a.gmd.tmp0123ABCD", "a.gmd"};
+    for (const std::string& name : kept)
+        WriteBytes(dir.Path() / name, Of("x"));
+    for (const char* name : {"a.gmd.tmp0123abcd", "b.gmd.tmpzzzzzzzz"}) {
+        WriteBytes(dir.Path() / name, Of("stale"));
+        std::filesystem::last_write_time(
+            dir.Path() / name,
+            std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    CGmdOutputFile out;
+    ASSERT_TRUE(out.Create(dir.Path() / "c.gmd"));
+    out.Discard();
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        left.push_back(e.path().filename().string());
+    std::ranges::sort(left);
+    std::vector<std::string> expected = kept;
+    std::ranges::sort(expected);
+    EXPECT_EQ(left, expected);
 }
 
 TEST(GmdOutputFile, FailuresCarryTheSystemsReason) {

@@ -273,7 +273,7 @@ TEST_F(GmdWriterTest, SizeCheckNoticesAFileThatGrewBehindTheWriter) {
         if (bDone) return;
         bDone = true;
         // More than the writer puts down before its next check.
-        std::ofstream(m_out.GetTempPath(), std::ios::binary | std::ios::app)
+        std::ofstream(m_out.GetWritePath(), std::ios::binary | std::ios::app)
             << std::string(500, 'x');
     };
     EXPECT_FALSE(WriteFile(GmdHeader{}, index, u"a", control));
