@@ -7,7 +7,7 @@
 
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
-#include "dictformat/GmdBuilder.h"
+#include "support/GmdBuilder.h"
 
 namespace {
 

@@ -4,32 +4,19 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "compiler/DictCompiler.h"
 #include "core/StringTable.h"
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 #include "library/DictLibrary.h"
+#include "support/TempDir.h"
 
 namespace {
 
-class CTempDir {
-public:
-    CTempDir() {
-        std::random_device rd;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("gloss-compiled-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(m_path / "Dictionaries");
-    }
-    ~CTempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
+// A home with its "Dictionaries" folder.
+struct CHomeDir : CTempDir {
+    CHomeDir() { std::filesystem::create_directories(Path() / "Dictionaries"); }
 };
 
 constexpr char kSource[] =
@@ -61,7 +48,7 @@ std::u16string Compile(const std::filesystem::path& folder, const char* name,
 }
 
 TEST(CompiledDictionary, OpensAndReadsHeaderRecordsAndText) {
-    CTempDir dir;
+    CHomeDir dir;
     const auto folder = dir.Path() / "Dictionaries";
     ASSERT_EQ(ToUtf8(Compile(folder, "pets", kSource)), "");
     CDictLibrary library;
@@ -104,7 +91,7 @@ TEST(CompiledDictionary, OpensAndReadsHeaderRecordsAndText) {
 }
 
 TEST(CompiledDictionary, ABigEndianSourceIsStoredAsTheSameText) {
-    CTempDir dir;
+    CHomeDir dir;
     const auto folder = dir.Path() / "Dictionaries";
     const std::u16string text = FromUtf8(std::string_view(kSource + 3));
     std::string source = "\xFE\xFF";
@@ -123,7 +110,7 @@ TEST(CompiledDictionary, ABigEndianSourceIsStoredAsTheSameText) {
 }
 
 TEST(CompiledDictionary, ACompiledFileCutShortIsListedInvalid) {
-    CTempDir dir;
+    CHomeDir dir;
     const auto folder = dir.Path() / "Dictionaries";
     ASSERT_EQ(ToUtf8(Compile(folder, "pets", kSource)), "");
     std::filesystem::resize_file(folder / "pets.gmd", 100);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "compiler/DictCompiler.h"
+#include "support/TempDir.h"
 
 inline constexpr std::array<uint16_t, 4> kTestKey{0x1111, 0x2222, 0x4444, 0x8888};
 inline constexpr uint32_t kTestDate = 0x5F5E1000;
@@ -35,14 +36,3 @@ struct CompileSetup {
 // Compiles source into output with the fixed date and key and waits for it.
 CompileOutcome RunCompile(CDictCompiler& compiler, const std::filesystem::path& source,
                           const std::filesystem::path& output, const CompileSetup& setup = {});
-
-inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}

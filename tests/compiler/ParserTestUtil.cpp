@@ -56,26 +56,6 @@ std::string CaseName(const char* pszName) {
     return name;
 }
 
-CTempDir::CTempDir() {
-    static std::atomic<int> s_nCounter{0};
-    std::random_device rd;
-    m_path = std::filesystem::temp_directory_path() /
-             ("gloss_parser_" + std::to_string(rd()) + "_" + std::to_string(s_nCounter++));
-    std::filesystem::create_directories(m_path);
-}
-
-CTempDir::~CTempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-}
-
-std::u16string CTempDir::Write(const std::string& strName, const std::string& bytes) const {
-    const std::filesystem::path path = m_path / strName;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return FromUtf8(path.string());
-}
-
 std::string EncodeText(std::u16string_view text, TextEncoding encoding) {
     std::string bytes;
     switch (encoding) {

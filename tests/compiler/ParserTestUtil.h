@@ -10,6 +10,7 @@
 
 #include "compiler/ArticleIndex.h"
 #include "dictformat/DictCommon.h"
+#include "support/TempDir.h"
 
 struct RecordedWord {
     std::u16string strText;
@@ -70,22 +71,6 @@ struct CaseNamer {
     std::string operator()(const TParamInfo& info) const {
         return CaseName(info.param.pszName) + "_" + std::to_string(info.index);
     }
-};
-
-// A folder under the system's temporary folder, removed with its files.
-class CTempDir {
-public:
-    CTempDir();
-    ~CTempDir();
-    CTempDir(const CTempDir&) = delete;
-    CTempDir& operator=(const CTempDir&) = delete;
-
-    // Writes the bytes to a file of the folder and returns its path.
-    std::u16string Write(const std::string& strName, const std::string& bytes) const;
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
 };
 
 enum class TextEncoding { Utf8Bom, Utf8, Ucs2Le, Ucs2Be };

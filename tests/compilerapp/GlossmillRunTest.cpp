@@ -1,69 +1,36 @@
 // The glossmill program run as a user runs it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <set>
 #include <sstream>
+
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-    int nExit = -1;
-    std::string out;
-    std::string err;
-};
-
 std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
+    const auto bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
 }
 
 class GlossmillRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::random_device rd;
-        m_dir = fs::temp_directory_path() / ("gloss-glossmill-" + std::to_string(rd()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-    RunResult Run(const fs::path& program, const std::vector<std::string>& args) {
-        std::string cmd = Quote(program.string());
-        for (const auto& a : args)
-            cmd += " " + Quote(a);
-        cmd +=
-            " >" + Quote((m_dir / "stdout").string()) + " 2>" + Quote((m_dir / "stderr").string());
-        const int nStatus = std::system(cmd.c_str());
-        RunResult r;
-        r.nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-        r.out = Slurp(m_dir / "stdout");
-        r.err = Slurp(m_dir / "stderr");
-        return r;
+    CProgramRun Run(const fs::path& program, const std::vector<std::string>& args) {
+        return RunProgramAt(program.string(), args);
     }
     fs::path Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+        m_temp.Write(name, bytes);
         return m_dir / name;
     }
 
-    const fs::path m_program = fs::path(GLOSS_BIN_DIR) / "glossmill";
-    fs::path m_dir;
+    const fs::path m_program = BuiltFile("glossmill");
+    CTempDir m_temp;
+    const fs::path& m_dir = m_temp.Path();
 };
 
 }  // namespace
@@ -198,13 +165,4 @@ TEST_F(GlossmillRun, ImportsAGlossaryAndCompilesOneDirectly) {
         EXPECT_NE(r.nExit, 0);
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     }
-}
-
-TEST_F(GlossmillRun, HelpAndVersion) {
-    const auto help = Run(m_program, {"--help"});
-    EXPECT_EQ(help.nExit, 0);
-    EXPECT_NE(help.out.find("glossmill --compile SOURCE"), std::string::npos);
-    const auto version = Run(m_program, {"--version"});
-    EXPECT_EQ(version.nExit, 0);
-    EXPECT_EQ(version.out.rfind("glossmill ", 0), 0u);
 }

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "TempDir.h"
 #include "TextBytes.h"
 #include "core/StringTable.h"
 #include "core/UnicodeMappingFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ std::u16string ToUtf16Number(int n) {
 }
 
 TEST(CharMap, ReadsKeyAndReplacementPerLine) {
-    TempDir dir;
+    CTempDir dir;
     struct Case {
         std::string bytes;
         CharMap expected;
@@ -68,7 +68,7 @@ TEST(CharMap, FaultyLinesNameTheirLineNumber) {
         {"a b\nc d\n\xFF", 3, Text(41333)},  // a decoding fault, in the line that holds it
         {"a b\nc d\n\xE3\x81\x41\n", 3, Text(41333)},
     };
-    TempDir dir;
+    CTempDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
         const std::u16string path = dir.Write("map.txt", c.bytes);
@@ -83,7 +83,7 @@ TEST(CharMap, FaultyLinesNameTheirLineNumber) {
 }
 
 TEST(CharMap, UnreadableOrUnopenableFiles) {
-    TempDir dir;
+    CTempDir dir;
     CMyObject owner;
     CharMap map;
     const std::u16string missing = dir.PathOf("missing.txt");

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string ReadWhole(CMyFile& file) {
 }
 
 TEST(MyFile, WritesReadsAndSeeks) {
-    TempDir dir;
+    CTempDir dir;
     CMyFile file;
     const std::u16string path = dir.PathOf("data.bin");
     ASSERT_TRUE(file.Open(path, CMyFile::MODE_CREATE | CMyFile::MODE_READ_WRITE));
@@ -37,7 +37,7 @@ TEST(MyFile, WritesReadsAndSeeks) {
 }
 
 TEST(MyFile, NamesTheOpenFile) {
-    TempDir dir;
+    CTempDir dir;
     dir.Write("dict.v2.gmd", "x");
     std::filesystem::create_directory(dir.Path() / "sub");
     const auto saved = std::filesystem::current_path();
@@ -62,7 +62,7 @@ TEST(MyFile, NamesTheOpenFile) {
 }
 
 TEST(MyFile, CreateTruncatesUnlessToldNotTo) {
-    TempDir dir;
+    CTempDir dir;
     const std::u16string path = dir.Write("f", "old contents");
     CMyFile file;
     ASSERT_TRUE(file.Open(path, CMyFile::MODE_CREATE | CMyFile::MODE_NO_TRUNCATE |
@@ -76,7 +76,7 @@ TEST(MyFile, CreateTruncatesUnlessToldNotTo) {
 }
 
 TEST(MyFile, OpenFailuresCarryThePlatformText) {
-    TempDir dir;
+    CTempDir dir;
     const std::u16string missing = dir.PathOf("none");
     const std::string fifo = (dir.Path() / "fifo").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -103,7 +103,7 @@ TEST(MyFile, OpenFailuresCarryThePlatformText) {
 }
 
 TEST(MyFile, IoFaultsThrowTheirText) {
-    TempDir dir;
+    CTempDir dir;
     const std::u16string path = dir.Write("f", "abc");
     CMyFile file;
     char buf[4];
@@ -126,7 +126,7 @@ TEST(MyFile, IoFaultsThrowTheirText) {
 }
 
 TEST(MyFile, RemoveClosesAndDeletes) {
-    TempDir dir;
+    CTempDir dir;
     const std::u16string path = dir.Write("gone", "x");
     CMyFile file;
     ASSERT_TRUE(file.Open(path, CMyFile::MODE_READ));

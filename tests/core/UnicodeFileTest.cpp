@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
 #include "TextBytes.h"
 #include "core/StringTable.h"
+#include "support/TempDir.h"
 
 using namespace std::string_literals;
 
@@ -59,7 +59,7 @@ TEST(UnicodeFile, EncodingComesFromTheByteOrderMark) {
         {"\xEF\xBB\xBE\n", ENCODING_NOBOM, u"\xFEFE\n"},
         {"\xC3\xBE\xFF", ENCODING_NOBOM, u""},  // then a decoding fault
     };
-    TempDir dir;
+    CTempDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
         CUnicodeFile file;
@@ -77,7 +77,7 @@ TEST(UnicodeFile, EncodingComesFromTheByteOrderMark) {
 }
 
 TEST(UnicodeFile, EmptyHugeAndMissingFilesFailWithTheirMessages) {
-    TempDir dir;
+    CTempDir dir;
     CUnicodeFile file;
     EXPECT_FALSE(file.OpenUnicode(dir.Write("empty.txt", "")));
     EXPECT_EQ(file.GetError(), u"File is empty");
@@ -107,7 +107,7 @@ TEST(UnicodeFile, FirstLineEndDecidesInEveryEncoding) {
         {u"a\r\n\rb", LINE_END_CR}, {u"a\nb\r\nc\rd", LINE_END_LF},  {u"\r\n", LINE_END_CRLF},
         {u"abc\r", LINE_END_CR},    {u"\n\n\n\r\nx", LINE_END_CRLF},
     };
-    TempDir dir;
+    CTempDir dir;
     for (const Case& c : cases) {
         for (int nForm = 0; nForm < 4; ++nForm) {
             const std::string bytes =
@@ -126,7 +126,7 @@ TEST(UnicodeFile, FirstLineEndDecidesInEveryEncoding) {
 }
 
 TEST(UnicodeFile, LineEndDetectionCrossesReadChunks) {
-    TempDir dir;
+    CTempDir dir;
     // "ж" is two bytes and "€" three: with an odd prefix their sequences
     // straddle every chunk border; the whole text has no line end until the
     // very last unit.
@@ -157,7 +157,7 @@ TEST(UnicodeFile, Utf8FaultsThrowWithTheirMessage) {
         "\xFF",
         "\xF8\x80",
     };
-    TempDir dir;
+    CTempDir dir;
     for (const std::string& bad : faults) {
         SCOPED_TRACE(bad);
         CUnicodeFile file;
@@ -183,7 +183,7 @@ TEST(UnicodeFile, Utf8ArithmeticAndCutOffSequences) {
         {"ab\xE3\x81", u"ab\xFFFD", {1, 1, 2}},  // cut off by the end of the file
         {"ab\xD1", u"ab\xFFFD", {1, 1, 1}},
     };
-    TempDir dir;
+    CTempDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
         CUnicodeFile file;
@@ -196,7 +196,7 @@ TEST(UnicodeFile, Utf8ArithmeticAndCutOffSequences) {
 }
 
 TEST(UnicodeFile, OddLengthUcs2EndsAtItsLastWholeUnit) {
-    TempDir dir;
+    CTempDir dir;
     for (bool bBigEndian : {false, true}) {
         CUnicodeFile file;
         ASSERT_TRUE(file.OpenUnicode(dir.Write("t.txt", Ucs2Bytes(u"a\nb", bBigEndian) + "x")));
@@ -225,7 +225,7 @@ TEST(UnicodeFile, UndeterminedEncodingIsAnInternalFault) {
 }
 
 TEST(UnicodeFile, ResetForgetsTheText) {
-    TempDir dir;
+    CTempDir dir;
     CUnicodeFile file;
     ASSERT_TRUE(file.OpenUnicode(dir.Write("t.txt",
                                            "\xFF\xFE"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
 #include "TextBytes.h"
+#include "support/TempDir.h"
 
 using namespace std::string_literals;
 
@@ -67,7 +67,7 @@ TEST(UnicodeMappingFile, DecodesExactlyAsTheFileReader) {
             s += static_cast<char>(kAlphabet[rng() % sizeof kAlphabet]);
         samples.push_back(s);
     }
-    TempDir dir;
+    CTempDir dir;
     for (const std::string& bytes : samples) {
         SCOPED_TRACE(bytes);
         const std::u16string path = dir.Write("t.txt", bytes);
@@ -89,7 +89,7 @@ TEST(UnicodeMappingFile, DecodesExactlyAsTheFileReader) {
 }
 
 TEST(UnicodeMappingFile, PositionsWithinTheFile) {
-    TempDir dir;
+    CTempDir dir;
     CUnicodeMappingFile file;
     EXPECT_FALSE(file.SetMapPos(0, 0));  // closed
     ASSERT_TRUE(file.OpenUnicode(dir.Write("t.txt", "abcdef")));
@@ -116,7 +116,7 @@ TEST(UnicodeMappingFile, PositionsWithinTheFile) {
 }
 
 TEST(UnicodeMappingFile, MappedReadStopsAtTheEnd) {
-    TempDir dir;
+    CTempDir dir;
     CUnicodeMappingFile file;
     char buf[8] = {};
     EXPECT_EQ(file.ReadMap(buf, 4), 0u);
@@ -140,7 +140,7 @@ TEST(UnicodeMappingFile, MappedReadStopsAtTheEnd) {
 }
 
 TEST(UnicodeMappingFile, ReopeningReplacesTheView) {
-    TempDir dir;
+    CTempDir dir;
     CUnicodeMappingFile file;
     ASSERT_TRUE(file.OpenUnicode(dir.Write("one.txt", Ucs2Bytes(u"first", true))));
     EXPECT_EQ(DecodeMapped(file).text, u"first");

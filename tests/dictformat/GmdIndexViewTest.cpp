@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "GmdBuilder.h"
+#include "support/GmdBuilder.h"
 
 namespace {
 
@@ -192,8 +192,10 @@ TEST_F(GmdIndexViewTest, NoDamagedByteMakesAReadLeaveTheFile) {
                      found.status == CFormLookup::FOUND && k < found.occurrences.size(); ++k) {
                     const auto article = damaged.ReadArticle(found.occurrences[k].dwArticlePos);
                     std::u16string text;
-                    if (article)
-                        damaged.GetText(article->record.nLeftBeg, article->record.nRightEnd, text);
+                    if (article &&
+                        damaged.GetText(article->record.nLeftBeg, article->record.nRightEnd, text))
+                        EXPECT_EQ(text.size(), static_cast<size_t>(article->record.nRightEnd -
+                                                                   article->record.nLeftBeg));
                 }
             }
         }

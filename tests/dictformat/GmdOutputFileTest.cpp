@@ -9,8 +9,8 @@
 #include <csignal>
 #include <cstring>
 
-#include "TempDir.h"
 #include "dictformat/GmdOutputFile.h"
+#include "support/TempDir.h"
 
 namespace {
 

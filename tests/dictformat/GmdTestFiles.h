@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "GmdBuilder.h"
-#include "TempDir.h"
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
+#include "support/GmdBuilder.h"
+#include "support/TempDir.h"
 
 // Two articles, "cat - Katze" and "cats - Katzen", the second under the
 // first as its caption; the forms CAT, KATZE, CATS, KATZEN and A.

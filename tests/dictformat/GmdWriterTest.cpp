@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TempDir.h"
 #include "dictformat/GmdLayout.h"
 #include "dictformat/GmdWriter.h"
+#include "support/TempDir.h"
 
 namespace {
 

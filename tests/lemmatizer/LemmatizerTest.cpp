@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "core/StringTable.h"
-#include "core/TempDir.h"
 #include "core/Utf8.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ public:
     std::u16string Path() const { return FromUtf8(m_dir.Path().string()); }
 
 private:
-    TempDir m_dir;
+    CTempDir m_dir;
 };
 
 class LemmatizerFake : public ::testing::Test {
@@ -188,7 +188,7 @@ TEST_F(LemmatizerFake, NothingIsAskedBeforeTheLibraryIsLoaded) {
 
 TEST(Lemmatizer, MissingLibraryIsReportedWithItsFolder) {
     MorphRoot root;
-    TempDir emptyFolder;
+    CTempDir emptyFolder;
     const std::u16string libraryFolder = FromUtf8(emptyFolder.Path().string());
     CLemmatizer lemmatizer(libraryFolder);
     lemmatizer.SetMorphologyRoot(root.Path());

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "TempDir.h"
 #include "core/StringTable.h"
 #include "core/Utf8.h"
+#include "support/TempDir.h"
 
 namespace {
 

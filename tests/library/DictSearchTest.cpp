@@ -232,8 +232,8 @@ TEST_F(DictSearch, ADamagedIndexGivesItsMessage) {
     const CTestLayout l = AddDictionary("b.gmd", Plain({{u"cat", u"x"}, {u"cow", u"y"}}));
     // The final node of "CAT" loses its final flag; the list of "COW" claims
     // more records than the file holds.
-    PatchByte(m_dir / "Dictionaries" / "b.gmd", l.finalEntry.at(u"CAT") + 3, 0x00);
-    PatchByte(m_dir / "Dictionaries" / "b.gmd", l.listCount.at(u"COW") + 3, 0x40);
+    CorruptByte(m_dir / "Dictionaries" / "b.gmd", l.finalEntry.at(u"CAT") + 3, 0x00);
+    CorruptByte(m_dir / "Dictionaries" / "b.gmd", l.listCount.at(u"COW") + 3, 0x40);
     Open();
     EXPECT_FALSE(Search(u"cat"));
     EXPECT_EQ(m_pSearch->GetError(),

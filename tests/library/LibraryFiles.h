@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "TempDir.h"
 #include "core/Utf8.h"
-#include "dictformat/GmdBuilder.h"
+#include "support/GmdBuilder.h"
+#include "support/TempDir.h"
 
 inline std::vector<uint8_t> SmallGmd(std::u16string name, uint8_t nFileType = 1,
                                      uint8_t nDictType = 1) {

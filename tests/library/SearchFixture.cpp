@@ -1,15 +1,8 @@
 #include "SearchFixture.h"
 
-#include <unistd.h>
-
 #include "core/Utf8.h"
 
 void SearchFixture::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_dir =
-        std::filesystem::temp_directory_path() / ("gloss_search_" + std::to_string(getpid()) + "_" +
-                                                  info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir / "Dictionaries");
 }
 
@@ -17,7 +10,6 @@ void SearchFixture::TearDown() {
     m_pSearch.reset();
     m_pGroups.reset();
     m_pLibrary.reset();
-    std::filesystem::remove_all(m_dir);
 }
 
 CTestLayout SearchFixture::AddDictionary(const std::string& strFile, const CTestDictionary& dict) {

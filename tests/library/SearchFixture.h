@@ -8,10 +8,11 @@
 #include <map>
 #include <memory>
 
-#include "GmdTestBuilder.h"
 #include "library/DictGroupList.h"
 #include "library/DictLibrary.h"
 #include "library/DictSearch.h"
+#include "support/GmdBuilder.h"
+#include "support/TempDir.h"
 
 class SearchFixture : public ::testing::Test {
 protected:
@@ -29,7 +30,8 @@ protected:
     // Display order of a dictionary's results as (class, left start) pairs.
     std::vector<std::pair<int, int>> Shown(int nPos = 0) const;
 
-    std::filesystem::path m_dir;
+    CTempDir m_temp;
+    const std::filesystem::path& m_dir = m_temp.Path();
     std::map<std::u16string, std::vector<std::u16string>> m_queryLemmas;
     std::atomic<bool> m_bCancel{false};
     std::unique_ptr<CDictLibrary> m_pLibrary;

@@ -6,10 +6,11 @@
 #include "SearchFixture.h"
 #include "core/Lemmatizer.h"
 #include "core/Utf8.h"
+#include "support/RunProgram.h"
 
 namespace {
 
-const std::u16string kBinFolder = FromUtf8(GLOSS_BIN_DIR);
+const std::u16string kBinFolder = FromUtf8(BuiltFolder());
 
 class SearchMorphology : public SearchFixture {
 protected:
@@ -31,7 +32,8 @@ protected:
             if (word.size() < 3 || word.size() > 50) return forms;
             CMyArray<std::u16string> lemmas;
             m_pLemmatizer->GetWordLemmas(word, CLemmatizer::LANG_ENGLISH, lemmas, false);
-            for (const std::u16string& lemma : lemmas) forms.emplace_back(lemma, 3);
+            for (const std::u16string& lemma : lemmas)
+                forms.emplace_back(lemma, 3);
             return forms;
         };
         return dict;
@@ -46,20 +48,19 @@ protected:
 };
 
 TEST_F(SearchMorphology, WordsAreFoundThroughTheirLemmas) {
-    const CTestLayout l = AddDictionary(
-        "a.gmd", English({{u"child", u"a young person"},
-                          {u"family", u"the children went home"},
-                          {u"go", u"to move"},
-                          {u"mice", u"small animals"}}));
+    const CTestLayout l = AddDictionary("a.gmd", English({{u"child", u"a young person"},
+                                                          {u"family", u"the children went home"},
+                                                          {u"go", u"to move"},
+                                                          {u"mice", u"small animals"}}));
     OpenWithLemmatizer();
     const auto& a = l.aArticles;
 
     ASSERT_TRUE(Search(u"children"));  // CHILD through the query's lemma, and literally
-    EXPECT_EQ(Shown(), (std::vector<std::pair<int, int>>{{2, a[0].nLeftStart},
-                                                         {5, a[1].nLeftStart}}));
+    EXPECT_EQ(Shown(),
+              (std::vector<std::pair<int, int>>{{2, a[0].nLeftStart}, {5, a[1].nLeftStart}}));
     ASSERT_TRUE(Search(u"going"));  // GO: the headword and "went" of article 1
-    EXPECT_EQ(Shown(), (std::vector<std::pair<int, int>>{{2, a[2].nLeftStart},
-                                                         {7, a[1].nLeftStart}}));
+    EXPECT_EQ(Shown(),
+              (std::vector<std::pair<int, int>>{{2, a[2].nLeftStart}, {7, a[1].nLeftStart}}));
     // GO reaches "went" through the index, but a two-letter word never
     // counts as a lemma match, and the other two words match literally.
     ASSERT_TRUE(Search(u"children go home"));

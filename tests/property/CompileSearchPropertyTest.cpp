@@ -12,13 +12,13 @@
 #include <string>
 
 #include "SourceModel.h"
-#include "TempDir.h"
 #include "compiler/DictCompiler.h"
 #include "compiler/Separators.h"
 #include "core/Utf8.h"
 #include "library/DictGroupList.h"
 #include "library/DictLibrary.h"
 #include "library/DictSearch.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ protected:
         EXPECT_EQ(Search(q), want) << "query " << Show(q) << " (seed " << GetParam() << ")";
     }
 
-    TempDir m_dir;
+    CTempDir m_dir;
     ModelSource m_src;
     CDictLibrary m_library;
     std::unique_ptr<CDictGroupList> m_groups;

@@ -7,12 +7,13 @@
 
 #include "core/CharTables.h"
 #include "core/Lemmatizer.h"
-#include "core/TempDir.h"
 #include "core/Utf8.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace {
 
-const std::u16string kBinFolder = FromUtf8(GLOSS_BIN_DIR);
+const std::u16string kBinFolder = FromUtf8(BuiltFolder());
 
 class LemmatizerRadixo : public ::testing::Test {
 protected:
@@ -64,7 +65,7 @@ TEST_F(LemmatizerRadixo, GermanGivesNothingWhileSwitchedOff) {
 }
 
 TEST_F(LemmatizerRadixo, MissingDataFolderIsReported) {
-    TempDir root;
+    CTempDir root;
     m_lemmatizer.SetMorphologyRoot(FromUtf8(root.Path().string()));
     EXPECT_FALSE(m_lemmatizer.LoadLanguage(2));
     EXPECT_TRUE(m_lemmatizer.GetError().starts_with(

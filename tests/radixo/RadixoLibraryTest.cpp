@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "RadixoTestSupport.h"
-#include "core/TempDir.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -187,10 +187,10 @@ public:
         m_dir.Write("morph.conf", m_config);
         return FromUtf8(m_dir.Path().string() + "/");
     }
-    const TempDir& Dir() const { return m_dir; }
+    const CTempDir& Dir() const { return m_dir; }
 
 private:
-    TempDir m_dir;
+    CTempDir m_dir;
     std::string m_config;
 };
 

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "core/TempDir.h"
 #include "radixo/DictEncoding.h"
 #include "radixo/FormList.h"
 #include "radixo/GermanRules.h"
 #include "radixo/HunspellForms.h"
 #include "radixo/LetterCase.h"
 #include "radixo/RussianRules.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST(FormList, BracesExpandToEveryAlternative) {
 }
 
 TEST(FormList, FormsGiveEveryLemmaTheyAreListedUnder) {
-    TempDir dir;
+    CTempDir dir;
     dir.Write("forms.txt",
               "# comment\n"
               "идти: шёл шла ид{у,ёт}  # trailing comment\n"
@@ -58,7 +58,7 @@ TEST(FormList, FormsGiveEveryLemmaTheyAreListedUnder) {
 }
 
 TEST(FormList, UnreadableOrMalformedListsFail) {
-    TempDir dir;
+    CTempDir dir;
     CFormList list;
     EXPECT_FALSE(list.Load((dir.Path() / "none.txt").string(), false));
     dir.Write("bad.txt", "go: went\nwithout colon\n");

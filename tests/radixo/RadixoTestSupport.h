@@ -10,6 +10,7 @@
 #include "core/CodePage.h"
 #include "core/LemmatizerApi.h"
 #include "core/Utf8.h"
+#include "support/RunProgram.h"
 
 extern "C" {
 uint8_t LoadLemmatizer(const char16_t* pszDataFolder, int32_t nLang, double* pSeconds);
@@ -21,7 +22,7 @@ void GetLemmas(const char* pszWord, int32_t nLang, char* pBuffer, int32_t nCapac
 
 inline std::u16string DataFolder(int nLang) {
     static const char* const kFolders[] = {"", "RusMorph", "EngMorph", "GerMorph"};
-    return FromUtf8(std::string(GLOSS_BIN_DIR "/") + kFolders[nLang] + "/");
+    return FromUtf8(BuiltFile(kFolders[nLang]) + "/");
 }
 
 inline CodePage LanguageCodePage(int nLang) {

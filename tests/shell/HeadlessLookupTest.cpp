@@ -1,24 +1,23 @@
 #include "shell/HeadlessLookup.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "core/Utf8.h"
-#include "library/GmdTestBuilder.h"
+#include "library/DictSession.h"
+#include "shell/GroupListing.h"
+#include "support/GmdBuilder.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace {
 
 class HeadlessLookupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("gloss_lookup_" + std::to_string(getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir / "Dictionaries");
         CTestDictionary dict;
         dict.strName = u"Animals";
@@ -30,7 +29,6 @@ protected:
         partext.aArticles = {{u"The cat sleeps.", u"Die Katze schläft."}};
         WriteTestDictionary(partext, m_dir / "Dictionaries" / "b.gmd");
     }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     // Runs one lookup in-process; returns the exit code.
     int Run(std::vector<std::string> args, std::string& out, std::string& err) {
@@ -51,7 +49,8 @@ protected:
         return nExit;
     }
 
-    std::filesystem::path m_dir;
+    CTempDir m_temp;
+    const std::filesystem::path& m_dir = m_temp.Path();
     CTestLayout m_layout;
 };
 
@@ -129,7 +128,7 @@ TEST_F(HeadlessLookupTest, AGroupWithoutEnabledDictionariesSaysSo) {
 }
 
 TEST_F(HeadlessLookupTest, ADamagedDictionaryFailsTheSearchWithItsMessage) {
-    PatchByte(m_dir / "Dictionaries" / "a.gmd", m_layout.finalEntry.at(u"CAT") + 3, 0);
+    CorruptByte(m_dir / "Dictionaries" / "a.gmd", m_layout.finalEntry.at(u"CAT") + 3, 0);
     std::string out, err;
     EXPECT_EQ(Run({"--search", "cat", "--format", "json"}, out, err), EXIT_FAILURE_OR_USAGE);
     EXPECT_EQ(out,
@@ -156,19 +155,47 @@ TEST_F(HeadlessLookupTest, BatchPrintsOneLinePerQuery) {
 }
 
 TEST_F(HeadlessLookupTest, TheProgramExitsWithItsStatus) {
-    const std::string program = std::string(GLOSS_BIN_DIR) + "/glossmere";
-    if (!std::filesystem::exists(program)) GTEST_SKIP() << "glossmere not built";
-    auto status = [&](const std::string& args) {
-        const std::string command =
-            program + " --home '" + m_dir.string() + "' " + args + " >/dev/null 2>&1";
-        const int nStatus = std::system(command.c_str());
-        return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    auto status = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", m_dir.string()});
+        return RunProgram("glossmere", args).nExit;
     };
-    EXPECT_EQ(status("--search cat"), 0);
-    EXPECT_EQ(status("--search zebra --format json"), 1);
-    EXPECT_EQ(status("--search"), 2);
-    EXPECT_EQ(status("--help"), 0);
+    EXPECT_EQ(status({"--search", "cat"}), 0);
+    EXPECT_EQ(status({"--search", "zebra", "--format", "json"}), 1);
+    EXPECT_EQ(status({"--search"}), 2);
+    EXPECT_EQ(status({"--list"}), 0);
     EXPECT_FALSE(std::filesystem::exists(m_dir / "DictGroup.bin"));
+}
+
+// What a search would cover: groups in order, the current one marked, each
+// dictionary with its state.
+TEST_F(HeadlessLookupTest, TheListShowsEveryGroupAndTheStateOfEachDictionary) {
+    WriteBytes(m_dir / "Dictionaries" / "c.gmd", {'$', 'X'});
+    {
+        CDictSession session(FromUtf8(m_dir.string()), FromUtf8(m_dir.string()), nullptr);
+        ASSERT_FALSE(session.InitDictionaries());  // c.gmd cannot be read
+        session.GetGroupList()->AddGroup(u"Mine", false);
+        ASSERT_TRUE(session.SelectGroup(1));
+    }
+    CHeadlessLookup lookup(FromUtf8(m_dir.string()), FromUtf8(m_dir.string()));
+    std::u16string warnings;
+    ASSERT_TRUE(lookup.Open(std::nullopt, warnings));
+    std::ostringstream text;
+    PrintGroupList(lookup.GetSession(), OutputFormat::Text, text);
+    const std::string cLine =
+        "    invalid   c.gmd  " +
+        ToUtf8(lookup.GetLibrary().GetDictionary(2)->GetError().substr(0, 20));
+    EXPECT_EQ(text.str().substr(0, text.str().find(cLine)),
+              "  All dictionaries\n"
+              "    enabled   a.gmd  Animals (2 articles, 4 words)\n"
+              "    enabled   b.gmd  Book (1 articles, 6 words)\n");
+    EXPECT_NE(text.str().find("\n* Mine\n    disabled  a.gmd  Animals"), std::string::npos)
+        << text.str();
+    std::ostringstream json;
+    PrintGroupList(lookup.GetSession(), OutputFormat::Json, json);
+    EXPECT_EQ(json.str().substr(0, 160),
+              "{\"groups\": [{\"name\": \"All dictionaries\", \"current\": false, "
+              "\"dictionaries\": [{\"file\": \"a.gmd\", \"name\": \"Animals\", \"enabled\": "
+              "true, \"valid\": true, \"error\": null, \"articles\": 2");
 }
 
 }  // namespace

@@ -1,2 +1,0 @@
-// The shell's tests write their dictionaries with the library tests' builder.
-#include "library/GmdTestBuilder.cpp"

@@ -1,0 +1,21 @@
+// Runs a program of the build as a user runs it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CProgramRun {
+    int nExit = -1;  // -1 when killed by a signal
+    std::string out;
+    std::string err;
+};
+
+// The folder the programs, the lemmatiser library and its data are built in.
+std::string BuiltFolder();
+// The path of a program (or library) built there.
+std::string BuiltFile(const std::string& name);
+// Runs the built program with args (no shell in between), its output
+// collected. A program that was not built fails the calling test.
+CProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args);
+// The same for a program at any path.
+CProgramRun RunProgramAt(const std::string& path, const std::vector<std::string>& args);
