@@ -21,24 +21,24 @@ struct Sample {
     Sample() {
         std::mt19937 rng(7);
         std::uniform_int_distribution<int> letter(0, 25), length(3, 12);
-        TestGmd spec;
+        TestGmd gmd;
         for (int i = 0; i < kWords; ++i) {
             std::u16string word;
             for (int n = length(rng); n > 0; --n)
                 word += static_cast<char16_t>(u'A' + letter(rng));
-            const auto nPos = static_cast<uint32_t>(spec.text.size());
-            spec.text += word + u" - <b>" + word + u"</b>\r\n";
+            const auto nPos = static_cast<uint32_t>(gmd.text.size());
+            gmd.text += word + u" - <b>" + word + u"</b>\r\n";
             const auto nLen = static_cast<int32_t>(word.size());
-            spec.articles.push_back({static_cast<int32_t>(nPos), static_cast<int32_t>(nPos) + nLen,
-                                     static_cast<int32_t>(nPos) + nLen + 3,
-                                     static_cast<int32_t>(nPos) + 2 * nLen + 10, -1, 0});
-            spec.forms.push_back({word,
-                                  {{static_cast<uint32_t>(i), nPos, static_cast<uint8_t>(nLen),
-                                    static_cast<uint32_t>(i), 6}}});
+            gmd.articles.push_back({static_cast<int32_t>(nPos), static_cast<int32_t>(nPos) + nLen,
+                                    static_cast<int32_t>(nPos) + nLen + 3,
+                                    static_cast<int32_t>(nPos) + 2 * nLen + 10, -1, 0});
+            gmd.forms.push_back({word,
+                                 {{static_cast<uint32_t>(i), nPos, static_cast<uint8_t>(nLen),
+                                   static_cast<uint32_t>(i), 6}}});
             words.push_back(word);
         }
         path = std::filesystem::temp_directory_path() / "gloss-reader-bench.gmd";
-        const auto bytes = BuildGmd(spec);
+        const auto bytes = BuildGmd(gmd);
         FILE* f = std::fopen(path.c_str(), "wb");
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);

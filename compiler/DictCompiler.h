@@ -42,7 +42,7 @@ public:
     CDictCompiler(const CDictCompiler&) = delete;
     CDictCompiler& operator=(const CDictCompiler&) = delete;
 
-    // Settings of the next run (Part of the program's settings).
+    // Settings of the next run.
     void SetSeparators(const CSeparatorSettings& settings) { m_separators = settings; }
     // The morphology; none means no lemmas. Kept by the caller.
     void SetLemmaSource(CLemmaSource* pLemmas) { m_pLemmas = pLemmas; }
@@ -62,7 +62,9 @@ public:
     bool IsRunning() const { return m_bRunning.load(std::memory_order_acquire); }
     bool IsAborted() const { return m_bAborted.load(); }
     bool HasError() const { return m_bError.load(); }
-    int32_t GetLine() const { return m_nLine; }
+    // The source line of the fault; the worker sets it, so it may be read
+    // at any time.
+    int32_t GetLine() const { return m_nLine.load(); }
 
     // The progress range and position, in bytes of the source (in larger
     // units for a source of 1 GB or more, so that twice its size fits).
@@ -119,7 +121,7 @@ private:
     std::atomic<bool> m_bRunning{false};
     std::atomic<bool> m_bAborted{false};
     std::atomic<bool> m_bError{false};
-    int32_t m_nLine = -1;
+    std::atomic<int32_t> m_nLine{-1};
     CIndexBuilder m_builder;
     CharMap m_charMap;
 

@@ -93,7 +93,6 @@ public:
 
     // Not virtual helpers.
     int GetCapacity() const { return m_nCapacity; }
-    void SetGrowBy(int32_t nGrowBy) { m_nGrowBy = nGrowBy; }
     const CElemClass* GetData() const { return m_pData; }
     CElemClass* GetData() { return m_pData; }
     const CElemClass& operator[](int nIndex) const { return m_pData[nIndex]; }  // unchecked

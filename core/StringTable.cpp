@@ -26,17 +26,17 @@ std::u16string Widen(const std::string& s) {
     return std::u16string(s.begin(), s.end());  // printf output of numbers is ASCII
 }
 
-struct Spec {
+struct Conversion {
     std::string flags;
     int nWidth = -1;
     int nPrecision = -1;
     char16_t conversion = 0;
 };
 
-std::string NumberFormat(const Spec& spec, const char* length, char conv) {
-    std::string f = "%" + spec.flags;
-    if (spec.nWidth >= 0) f += std::to_string(spec.nWidth);
-    if (spec.nPrecision >= 0) f += "." + std::to_string(spec.nPrecision);
+std::string NumberFormat(const Conversion& conversion, const char* length, char conv) {
+    std::string f = "%" + conversion.flags;
+    if (conversion.nWidth >= 0) f += std::to_string(conversion.nWidth);
+    if (conversion.nPrecision >= 0) f += "." + std::to_string(conversion.nPrecision);
     return f + length + conv;
 }
 
@@ -64,10 +64,10 @@ double AsDouble(const TextArg& arg) {
     return 0.0;
 }
 
-std::u16string Pad(std::u16string text, const Spec& spec) {
-    if (spec.nWidth > 0 && text.size() < static_cast<size_t>(spec.nWidth)) {
-        size_t nPad = static_cast<size_t>(spec.nWidth) - text.size();
-        if (spec.flags.find('-') != std::string::npos)
+std::u16string Pad(std::u16string text, const Conversion& conversion) {
+    if (conversion.nWidth > 0 && text.size() < static_cast<size_t>(conversion.nWidth)) {
+        size_t nPad = static_cast<size_t>(conversion.nWidth) - text.size();
+        if (conversion.flags.find('-') != std::string::npos)
             text.append(nPad, u' ');
         else
             text.insert(0, nPad, u' ');
@@ -75,30 +75,31 @@ std::u16string Pad(std::u16string text, const Spec& spec) {
     return text;
 }
 
-std::u16string FormatOne(const Spec& spec, const TextArg* arg) {
+std::u16string FormatOne(const Conversion& conversion, const TextArg* arg) {
     if (arg == nullptr) return {};
-    const char16_t c = spec.conversion;
+    const char16_t c = conversion.conversion;
     if (auto* text = std::get_if<std::u16string_view>(arg)) {
         // A text is shown as a text whatever the placeholder says.
         std::u16string s(*text);
-        if (c == u's' && spec.nPrecision >= 0 && s.size() > static_cast<size_t>(spec.nPrecision))
-            s.resize(static_cast<size_t>(spec.nPrecision));
-        return Pad(std::move(s), spec);
+        if (c == u's' && conversion.nPrecision >= 0 &&
+            s.size() > static_cast<size_t>(conversion.nPrecision))
+            s.resize(static_cast<size_t>(conversion.nPrecision));
+        return Pad(std::move(s), conversion);
     }
     switch (c) {
         case u'd':
         case u'i':
-            return PrintNumber(NumberFormat(spec, "ll", 'd'),
+            return PrintNumber(NumberFormat(conversion, "ll", 'd'),
                                static_cast<long long>(AsInteger(*arg)));
         case u'u':
         case u'x':
         case u'X':
         case u'o':
-            return PrintNumber(NumberFormat(spec, "ll", static_cast<char>(c)),
+            return PrintNumber(NumberFormat(conversion, "ll", static_cast<char>(c)),
                                static_cast<unsigned long long>(AsInteger(*arg)));
         case u'c': {
             std::u16string s(1, static_cast<char16_t>(AsInteger(*arg)));
-            return Pad(std::move(s), spec);
+            return Pad(std::move(s), conversion);
         }
         case u'f':
         case u'F':
@@ -106,12 +107,12 @@ std::u16string FormatOne(const Spec& spec, const TextArg* arg) {
         case u'E':
         case u'g':
         case u'G':
-            return PrintNumber(NumberFormat(spec, "", static_cast<char>(c)), AsDouble(*arg));
+            return PrintNumber(NumberFormat(conversion, "", static_cast<char>(c)), AsDouble(*arg));
         default:  // %s of a number
             if (std::holds_alternative<double>(*arg))
-                return Pad(PrintNumber(std::string("%g"), AsDouble(*arg)), spec);
+                return Pad(PrintNumber(std::string("%g"), AsDouble(*arg)), conversion);
             return Pad(PrintNumber(std::string("%lld"), static_cast<long long>(AsInteger(*arg))),
-                       spec);
+                       conversion);
     }
 }
 
@@ -156,10 +157,10 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Text
             ++i;
             continue;
         }
-        Spec spec;
+        Conversion conversion;
         while (i < format.size() &&
                std::u16string_view(u"-+ #0").find(format[i]) != std::u16string_view::npos)
-            spec.flags += static_cast<char>(format[i++]);
+            conversion.flags += static_cast<char>(format[i++]);
         auto readNumber = [&]() {
             int n = 0;
             while (i < format.size() && format[i] >= u'0' && format[i] <= u'9') {
@@ -168,22 +169,23 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Text
             }
             return n;
         };
-        if (i < format.size() && format[i] >= u'0' && format[i] <= u'9') spec.nWidth = readNumber();
+        if (i < format.size() && format[i] >= u'0' && format[i] <= u'9')
+            conversion.nWidth = readNumber();
         if (i < format.size() && format[i] == u'.') {
             ++i;
-            spec.nPrecision = readNumber();
+            conversion.nPrecision = readNumber();
         }
         while (i < format.size() &&
                std::u16string_view(u"hlLqjzt").find(format[i]) != std::u16string_view::npos)
             ++i;
         if (i >= format.size()) break;  // a lone '%' at the end is dropped
-        spec.conversion = format[i++];
-        if (std::u16string_view(u"diuxXocfFeEgGsS").find(spec.conversion) ==
+        conversion.conversion = format[i++];
+        if (std::u16string_view(u"diuxXocfFeEgGsS").find(conversion.conversion) ==
             std::u16string_view::npos) {
             continue;  // unknown conversion: consumes nothing, prints nothing
         }
-        if (spec.conversion == u'S') spec.conversion = u's';
-        out += FormatOne(spec, next != last ? next++ : nullptr);
+        if (conversion.conversion == u'S') conversion.conversion = u's';
+        out += FormatOne(conversion, next != last ? next++ : nullptr);
     }
     return out;
 }

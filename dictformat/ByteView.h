@@ -48,7 +48,6 @@ public:
         return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
                (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
     }
-    static int32_t DecodeI32(const uint8_t* p) { return static_cast<int32_t>(DecodeU32(p)); }
 
 private:
     std::span<const uint8_t> m_bytes;

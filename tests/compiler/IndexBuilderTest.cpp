@@ -103,7 +103,7 @@ TEST_F(IndexBuilderTest, MappedSpellingIsIndexedToo) {
     EXPECT_EQ(WordNumbers(u"STRA\u00DFE"), (std::vector<uint32_t>{0}));
 }
 
-TEST_F(IndexBuilderTest, NodesFollowTheSpecifiedInsertionOrder) {
+TEST_F(IndexBuilderTest, NodesFollowTheInsertionOrderOfTheirForms) {
     m_lemmas.Add(2, "ABCD", {u"ABX"});
     Start({{2, 3}});
     ASSERT_TRUE(Build({{u"abcd", 0}, {u"abd", 0}}));

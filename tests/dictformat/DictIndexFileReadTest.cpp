@@ -9,9 +9,9 @@ namespace {
 
 struct DictIndexFileRead : ::testing::Test {
     CTempDir dir;
-    TestGmd spec = SampleGmd();
+    TestGmd gmd = SampleGmd();
     TestGmdLayout layout;
-    std::vector<uint8_t> bytes = BuildGmd(spec, &layout);
+    std::vector<uint8_t> bytes = BuildGmd(gmd, &layout);
 
     std::unique_ptr<CDictIndexFile> Open(bool& bRead) { return OpenGmd(dir, bytes, bRead); }
     // The error text of ReadDictionary on the current bytes ("" on success).
@@ -27,7 +27,7 @@ TEST_F(DictIndexFileRead, ReadsTheHeaderCountsPositionsAndKey) {
     auto dict = Open(bRead);
     ASSERT_TRUE(bRead) << ToUtf8(dict->GetError());
     EXPECT_EQ(dict->GetFormatVersion(), 2);
-    EXPECT_EQ(dict->GetCompileDate(), spec.nDate);
+    EXPECT_EQ(dict->GetCompileDate(), gmd.nDate);
     EXPECT_EQ(dict->GetFileType(), FILE_TYPE_DICT);
     EXPECT_EQ(dict->GetDictType(), DICT_TYPE_MAIN);
     EXPECT_EQ(dict->GetIndexArea(), INDEX_AREA_BOTH);
@@ -42,7 +42,7 @@ TEST_F(DictIndexFileRead, ReadsTheHeaderCountsPositionsAndKey) {
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(dict->GetBlockPos(i), static_cast<int32_t>(layout.blocks[i]));
     EXPECT_EQ(dict->GetNodeTablePos(), static_cast<int32_t>(layout.blocks[1]));
-    EXPECT_EQ(dict->GetTextKeys(), spec.key);
+    EXPECT_EQ(dict->GetTextKeys(), gmd.key);
     EXPECT_TRUE(dict->IsValid());
     EXPECT_EQ(dict->GetFileName(), u"sample.gmd");
 }
@@ -158,14 +158,14 @@ TEST_F(DictIndexFileRead, EachStepRefusesItsDamageWithItsMessage) {
 
 TEST_F(DictIndexFileRead, HigherVersionsAndAnEmptyNameAreRead) {
     for (uint8_t version : {uint8_t{2}, uint8_t{3}, uint8_t{0x23}, uint8_t{0x25}, uint8_t{0xFF}}) {
-        spec.nVersion = version;
-        bytes = BuildGmd(spec, &layout);
+        gmd.nVersion = version;
+        bytes = BuildGmd(gmd, &layout);
         EXPECT_EQ(OpenError(), u"") << int{version};
     }
-    spec.nVersion = 2;
-    spec.name.clear();
-    spec.morph.clear();
-    bytes = BuildGmd(spec, &layout);
+    gmd.nVersion = 2;
+    gmd.name.clear();
+    gmd.morph.clear();
+    bytes = BuildGmd(gmd, &layout);
     bool bRead = false;
     auto dict = Open(bRead);
     ASSERT_TRUE(bRead);

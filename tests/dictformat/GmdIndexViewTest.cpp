@@ -9,17 +9,17 @@ namespace {
 // Two articles: "cat - Katze" and "cats - Katzen"; index forms CAT, CATS, KATZE,
 // KATZEN and A (a one-unit form).
 TestGmd Sample() {
-    TestGmd spec;
-    spec.text = u"cat - Katze\r\ncats - Katzen\r\n";
-    spec.articles = {{0, 4, 6, 11, -1, 0x00430041}, {13, 18, 20, 26, 0, 0x00430041}};
-    spec.nWordCount = 4;
-    spec.forms = {
+    TestGmd gmd;
+    gmd.text = u"cat - Katze\r\ncats - Katzen\r\n";
+    gmd.articles = {{0, 4, 6, 11, -1, 0x00430041}, {13, 18, 20, 26, 0, 0x00430041}};
+    gmd.nWordCount = 4;
+    gmd.forms = {
         {u"CAT", {{0, 0, 3, 0, 0x06}}},   {u"KATZE", {{1, 6, 5, 0, 0x0F}}},
         {u"CATS", {{2, 13, 4, 1, 0x06}}}, {u"KATZEN", {{3, 20, 6, 1, 0x0F}}},
         {u"CAT", {{2, 13, 4, 1, 0x06}}},  // CATS lemmatised: a second occurrence of CAT
         {u"A", {{9, 1, 1, 0, 0}}},
     };
-    return spec;
+    return gmd;
 }
 
 CGmdIndexView ViewOf(const std::vector<uint8_t>& bytes, const TestGmdLayout& layout,
@@ -29,10 +29,10 @@ CGmdIndexView ViewOf(const std::vector<uint8_t>& bytes, const TestGmdLayout& lay
 }
 
 struct Fixture {
-    TestGmd spec = Sample();
+    TestGmd gmd = Sample();
     TestGmdLayout layout;
-    std::vector<uint8_t> bytes = BuildGmd(spec, &layout);
-    CGmdIndexView view = ViewOf(bytes, layout, spec.key);
+    std::vector<uint8_t> bytes = BuildGmd(gmd, &layout);
+    CGmdIndexView view = ViewOf(bytes, layout, gmd.key);
 
     // The node the walk of form + "+" ends in.
     uint32_t EndNode(std::u16string_view form) {
@@ -132,7 +132,7 @@ TEST_F(GmdIndexViewTest, PositionsAndCountsOutsideTheFileAreCorrupt) {
 TEST_F(GmdIndexViewTest, ReadsArticlesWithTheirCaption) {
     const auto first = view.ReadArticle(layout.blocks[0]);
     ASSERT_TRUE(first);
-    EXPECT_EQ(first->record, spec.articles[0]);
+    EXPECT_EQ(first->record, gmd.articles[0]);
     EXPECT_FALSE(first->bHasCaption);
 
     const auto second = view.ReadArticle(layout.blocks[0] + 24);
@@ -150,24 +150,24 @@ TEST_F(GmdIndexViewTest, ReadsArticlesWithTheirCaption) {
 
 TEST_F(GmdIndexViewTest, TextIsUnscrambledByAbsolutePosition) {
     std::u16string text;
-    ASSERT_TRUE(view.GetText(0, static_cast<int64_t>(spec.text.size()), text));
-    EXPECT_EQ(text, spec.text);
+    ASSERT_TRUE(view.GetText(0, static_cast<int64_t>(gmd.text.size()), text));
+    EXPECT_EQ(text, gmd.text);
     ASSERT_TRUE(view.GetText(6, 11, text));
     EXPECT_EQ(text, u"Katze");
     ASSERT_TRUE(view.GetText(7, 7, text));
     EXPECT_EQ(text, u"");
-    EXPECT_EQ(view.GetTextLength(), spec.text.size());
+    EXPECT_EQ(view.GetTextLength(), gmd.text.size());
 
     // Unit 5 is stored with key unit 1, then 2, 3, 0.
     const uint64_t at5 = layout.blocks[4] + 10;
     for (int i = 0; i < 4; ++i) {
         const uint16_t stored = gmd::GetU16(bytes.data() + at5 + 2 * i);
-        EXPECT_EQ(stored ^ spec.key[(1 + i) % 4], spec.text[5 + i]);
+        EXPECT_EQ(stored ^ gmd.key[(1 + i) % 4], gmd.text[5 + i]);
     }
 }
 
 TEST_F(GmdIndexViewTest, TextRangesOutsideTheBlockFail) {
-    const auto n = static_cast<int64_t>(spec.text.size());
+    const auto n = static_cast<int64_t>(gmd.text.size());
     std::u16string text = u"old";
     EXPECT_FALSE(view.GetText(0, n + 1, text));
     EXPECT_TRUE(text.empty());
@@ -185,7 +185,7 @@ TEST_F(GmdIndexViewTest, NoDamagedByteMakesAReadLeaveTheFile) {
         for (uint8_t delta : {uint8_t{0x80}, uint8_t{0xFF}, uint8_t{0x01}}) {
             bytes = original;
             bytes[i] ^= delta;
-            CGmdIndexView damaged = ViewOf(bytes, layout, spec.key);
+            CGmdIndexView damaged = ViewOf(bytes, layout, gmd.key);
             for (std::u16string_view form : {u"CAT", u"CATS", u"KATZE", u"KATZEN", u"A"}) {
                 const CFormLookup found = damaged.LookupForm(form);
                 for (uint32_t k = 0;

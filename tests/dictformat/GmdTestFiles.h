@@ -13,19 +13,19 @@
 // Two articles, "cat - Katze" and "cats - Katzen", the second under the
 // first as its caption; the forms CAT, KATZE, CATS, KATZEN and A.
 inline TestGmd SampleGmd() {
-    TestGmd spec;
-    spec.morph = {{u"english", 1}, {u"Klingon", 3}};
-    spec.name = u"Sample";
-    spec.text = u"cat - Katze\r\ncats - <b>Katzen</b> &#75;atze\r\n";
-    spec.articles = {{0, 4, 6, 11, 0, 0x00430041}, {13, 17, 20, 43, 0, 0x00430041}};
-    spec.nWordCount = 5;
-    spec.forms = {
+    TestGmd gmd;
+    gmd.morph = {{u"english", 1}, {u"Klingon", 3}};
+    gmd.name = u"Sample";
+    gmd.text = u"cat - Katze\r\ncats - <b>Katzen</b> &#75;atze\r\n";
+    gmd.articles = {{0, 4, 6, 11, 0, 0x00430041}, {13, 17, 20, 43, 0, 0x00430041}};
+    gmd.nWordCount = 5;
+    gmd.forms = {
         {u"CAT", {{0, 0, 3, 0, 0x06}}},    {u"KATZE", {{1, 6, 5, 0, 0x0F}}},
         {u"CATS", {{2, 13, 4, 1, 0x06}}},  {u"KATZEN", {{3, 20, 13, 1, 0x05}}},
         {u"KATZE", {{4, 34, 9, 1, 0x0B}}}, {u"CAT", {{2, 13, 4, 1, 0x06}}},
         {u"A", {{9, 1, 1, 0, 0}}},
     };
-    return spec;
+    return gmd;
 }
 
 // Writes bytes as name in dir and opens them; ReadDictionary's result in bRead.

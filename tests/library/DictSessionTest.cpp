@@ -10,12 +10,12 @@
 namespace {
 
 std::vector<uint8_t> EnglishGmd() {
-    TestGmd spec;
-    spec.morph = {{u"English", 3}};
-    spec.text = u"cats - Katzen\r\n";
-    spec.articles = {{0, 5, 7, 13, -1, 0}};
-    spec.forms = {{u"CATS", {{0, 0, 4, 0, 0x06}}}};
-    return BuildGmd(spec);
+    TestGmd gmd;
+    gmd.morph = {{u"English", 3}};
+    gmd.text = u"cats - Katzen\r\n";
+    gmd.articles = {{0, 5, 7, 13, -1, 0}};
+    gmd.forms = {{u"CATS", {{0, 0, 4, 0, 0x06}}}};
+    return BuildGmd(gmd);
 }
 
 struct DictSessionTest : ::testing::Test {

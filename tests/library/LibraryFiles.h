@@ -10,14 +10,14 @@
 
 inline std::vector<uint8_t> SmallGmd(std::u16string name, uint8_t nFileType = 1,
                                      uint8_t nDictType = 1) {
-    TestGmd spec;
-    spec.name = std::move(name);
-    spec.nFileType = nFileType;
-    spec.nDictType = nDictType;
-    spec.text = u"cat - Katze\r\n";
-    spec.articles = {{0, 4, 6, 11, -1, 0x00430041}};
-    spec.forms = {{u"CAT", {{0, 0, 3, 0, 0x06}}}};
-    return BuildGmd(spec);
+    TestGmd gmd;
+    gmd.name = std::move(name);
+    gmd.nFileType = nFileType;
+    gmd.nDictType = nDictType;
+    gmd.text = u"cat - Katze\r\n";
+    gmd.articles = {{0, 4, 6, 11, -1, 0x00430041}};
+    gmd.forms = {{u"CAT", {{0, 0, 3, 0, 0x06}}}};
+    return BuildGmd(gmd);
 }
 
 inline void WriteText(const std::filesystem::path& path, std::string_view utf8) {

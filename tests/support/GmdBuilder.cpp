@@ -51,11 +51,11 @@ uint32_t Insert(std::vector<Node>& nodes, const std::u16string& form) {
 
 }  // namespace
 
-std::vector<uint8_t> BuildGmd(const TestGmd& spec, TestGmdLayout* pLayout) {
+std::vector<uint8_t> BuildGmd(const TestGmd& gmd, TestGmdLayout* pLayout) {
     std::vector<Node> nodes(gmd::kRootCount);
     std::vector<std::vector<TestOccurrence>> lists;
     TestGmdLayout layout;
-    for (const auto& [form, occurrences] : spec.forms) {
+    for (const auto& [form, occurrences] : gmd.forms) {
         const uint32_t nEnd = Insert(nodes, form);
         layout.finalNodes[form] = nEnd;
         Node& end = nodes[nEnd];
@@ -69,28 +69,28 @@ std::vector<uint8_t> BuildGmd(const TestGmd& spec, TestGmdLayout* pLayout) {
     }
 
     Out out;
-    out.U8(spec.nVersion);
-    out.U32(spec.nDate);
-    out.U8(spec.nFileType);
-    out.U8(spec.nDictType);
-    out.U8(spec.nIndexArea);
-    for (const auto& [name, side] : spec.morph) {
+    out.U8(gmd.nVersion);
+    out.U32(gmd.nDate);
+    out.U8(gmd.nFileType);
+    out.U8(gmd.nDictType);
+    out.U8(gmd.nIndexArea);
+    for (const auto& [name, side] : gmd.morph) {
         out.U8(static_cast<uint8_t>(name.size()));
         for (char16_t c : name)
             out.U16(c);
         out.U8(side);
     }
     out.U8(0);
-    out.U16(static_cast<uint16_t>(spec.name.size()));
-    for (char16_t c : spec.name)
+    out.U16(static_cast<uint16_t>(gmd.name.size()));
+    for (char16_t c : gmd.name)
         out.U16(c);
     layout.nCountsPos = out.Pos();
-    out.U32(static_cast<uint32_t>(spec.articles.size()));
-    out.U32(static_cast<uint32_t>(spec.nWordCount));
+    out.U32(static_cast<uint32_t>(gmd.articles.size()));
+    out.U32(static_cast<uint32_t>(gmd.nWordCount));
 
     auto& b = layout.blocks;
     b[0] = out.Pos() + static_cast<uint32_t>(gmd::kPositionsAndKeySize);
-    b[1] = b[0] + static_cast<uint32_t>(gmd::kArticleRecordSize * spec.articles.size());
+    b[1] = b[0] + static_cast<uint32_t>(gmd::kArticleRecordSize * gmd.articles.size());
     b[2] = b[1] + static_cast<uint32_t>(gmd::kNodeEntrySize * nodes.size());
     uint32_t nRel = 0, nOcc = 0;
     for (const Node& node : nodes) {
@@ -104,10 +104,10 @@ std::vector<uint8_t> BuildGmd(const TestGmd& spec, TestGmdLayout* pLayout) {
     for (uint32_t pos : b)
         out.U32(pos);
     layout.nKeyPos = out.Pos();
-    for (uint16_t k : spec.key)
+    for (uint16_t k : gmd.key)
         out.U16(k);
 
-    for (gmd::ArticleRecord record : spec.articles) {
+    for (gmd::ArticleRecord record : gmd.articles) {
         if (record.nGroupCaption >= 0) {
             record.nGroupCaption = static_cast<int32_t>(b[0] + 24 * record.nGroupCaption);
         }
@@ -146,8 +146,8 @@ std::vector<uint8_t> BuildGmd(const TestGmd& spec, TestGmdLayout* pLayout) {
             out.bytes.insert(out.bytes.end(), bytes.begin(), bytes.end());
         }
     }
-    for (size_t i = 0; i < spec.text.size(); ++i) {
-        out.U16(gmd::ScrambleSymb(spec.text[i], i, spec.key));
+    for (size_t i = 0; i < gmd.text.size(); ++i) {
+        out.U16(gmd::ScrambleSymb(gmd.text[i], i, gmd.key));
     }
     layout.nNodeCount = static_cast<uint32_t>(nodes.size());
     if (pLayout) *pLayout = layout;
@@ -221,15 +221,15 @@ CTestLayout WriteTestDictionary(const CTestDictionary& dict, const std::filesyst
         layout.aArticles.push_back(pos);
     }
 
-    TestGmd spec;
-    spec.nDate = 1700000000;
-    spec.nFileType = static_cast<uint8_t>(dict.nFileType);
+    TestGmd gmd;
+    gmd.nDate = 1700000000;
+    gmd.nFileType = static_cast<uint8_t>(dict.nFileType);
     for (const CTestMorph& m : dict.aMorph)
-        spec.morph.emplace_back(m.strName, static_cast<uint8_t>(m.nSide));
-    spec.name = dict.strName;
-    spec.nWordCount = static_cast<int32_t>(aWords.size());
-    spec.key = {0x1234, 0x0101, 0xBEEF, 0x7777};
-    spec.text = text;
+        gmd.morph.emplace_back(m.strName, static_cast<uint8_t>(m.nSide));
+    gmd.name = dict.strName;
+    gmd.nWordCount = static_cast<int32_t>(aWords.size());
+    gmd.key = {0x1234, 0x0101, 0xBEEF, 0x7777};
+    gmd.text = text;
     for (size_t a = 0; a < dict.aArticles.size(); ++a) {
         const CTestLayout::Article& pos = layout.aArticles[a];
         gmd::ArticleRecord record{pos.nLeftStart,
@@ -246,23 +246,23 @@ CTestLayout WriteTestDictionary(const CTestDictionary& dict, const std::filesyst
             record.nSortKey = static_cast<int32_t>((nHigh << 16) | nLow);
             break;
         }
-        spec.articles.push_back(record);
+        gmd.articles.push_back(record);
     }
     for (size_t w = 0; w < aWords.size(); ++w) {
         const CWord& word = aWords[w];
         const TestOccurrence occ{static_cast<uint32_t>(w), word.nPos, word.nSpan, word.nArticle,
                                  word.nFlags};
-        spec.forms.push_back({word.strUpper, {occ}});
+        gmd.forms.push_back({word.strUpper, {occ}});
         if (!dict.lemmas) continue;
         for (const auto& [lemma, nSide] : dict.lemmas(word.strUpper)) {
             const bool bRight = word.nFlags & gmd::WORD_RIGHT_PART;
             if (lemma != word.strUpper && (nSide == 3 || (nSide == 2) == bRight))
-                spec.forms.push_back({lemma, {occ}});
+                gmd.forms.push_back({lemma, {occ}});
         }
     }
 
     TestGmdLayout bytesLayout;
-    const std::vector<uint8_t> bytes = BuildGmd(spec, &bytesLayout);
+    const std::vector<uint8_t> bytes = BuildGmd(gmd, &bytesLayout);
     for (const auto& [form, nNode] : bytesLayout.finalNodes) {
         const uint64_t nEntry = bytesLayout.blocks[1] + 4ull * nNode;
         layout.finalEntry[form] = nEntry;

@@ -48,7 +48,7 @@ struct TestGmdLayout {
     std::map<std::u16string, uint32_t> finalNodes;  // of each form
 };
 
-std::vector<uint8_t> BuildGmd(const TestGmd& spec, TestGmdLayout* pLayout = nullptr);
+std::vector<uint8_t> BuildGmd(const TestGmd& gmd, TestGmdLayout* pLayout = nullptr);
 
 // ---- Dictionaries from articles ----
 
