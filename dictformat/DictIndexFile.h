@@ -100,6 +100,14 @@ public:
     // Releases the mapping too.
     void Close() override;
 
+    // Whether the file at the path is no longer the one read: another size,
+    // time of change or file, or gone. A dictionary copied over the open one
+    // is found so before a search reads it.
+    bool HasFileChanged() const;
+    // Whether a read since ReadDictionary met bytes the file lost while it
+    // was mapped; the error text then says so.
+    bool CheckReadFault();
+
     // Units [nStart, nEnd) of the text block, unscrambled ("GetText error").
     [[nodiscard]] bool GetText(int32_t nStart, int32_t nEnd, std::u16string& text);
     // Whether the piece's plain text (markup left out, references decoded)
@@ -125,6 +133,9 @@ private:
 
     CReadOnlyMapping m_mapping;
     CGmdIndexView m_indexView;
+    // What the file was when it was read: device, inode, size, time of
+    // change in nanoseconds.
+    std::optional<std::array<int64_t, 4>> m_identity;
 
 public:
     // ==== End of the reading side ====

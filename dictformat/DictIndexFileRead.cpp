@@ -1,5 +1,7 @@
 // Reading side of CDictIndexFile: opening a compiled file and its fixed
 // prefix (version, date, counts, block positions, key).
+#include <sys/stat.h>
+
 #include <cstring>
 
 #include "DictIndexFile.h"
@@ -12,6 +14,12 @@ constexpr uint8_t kSourceTextFirstByte = 0x24;  // '$': a source renamed to .gmd
 constexpr char16_t kUnsupportedVersionText[] =
     u"Format version of this dictionary is not supported";
 
+std::array<int64_t, 4> IdentityOf(const struct stat& st) {
+    return {static_cast<int64_t>(st.st_dev), static_cast<int64_t>(st.st_ino),
+            static_cast<int64_t>(st.st_size),
+            static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 }  // namespace
 
 void CDictIndexFile::Close() {
@@ -22,6 +30,20 @@ void CDictIndexFile::Close() {
 void CDictIndexFile::ReleaseReading() {
     m_indexView = CGmdIndexView();
     m_mapping.Release();
+    m_identity.reset();
+}
+
+bool CDictIndexFile::HasFileChanged() const {
+    if (!m_identity) return false;
+    struct stat st {};
+    if (::stat(ToFileName(GetFilePath()).c_str(), &st) != 0) return true;
+    return IdentityOf(st) != *m_identity;
+}
+
+bool CDictIndexFile::CheckReadFault() {
+    if (!m_mapping.HasFaulted()) return true;
+    SetError(u"The file was changed by another program while it was read");
+    return false;
 }
 
 CByteView CDictIndexFile::MappedBytes() const {
@@ -34,6 +56,7 @@ bool CDictIndexFile::ReadDictionary(uint8_t nMinVersion) {
         SetError(u"ReadDictFormatVersion error: " + SystemErrorText(nErr));
         return false;
     }
+    if (struct stat st{}; ::fstat(GetFd(), &st) == 0) m_identity = IdentityOf(st);
     int32_t nPos = 0;
     if (!ReadDictFormatVersion(nPos)) return Fail();
     if (m_byFormatVersion < nMinVersion || m_byFormatVersion == kSourceTextFirstByte) {

@@ -9,7 +9,7 @@ bool CDictIndexFile::GetText(int32_t nStart, int32_t nEnd, std::u16string& text)
         SetError(u"GetText error");
         return false;
     }
-    return true;
+    return CheckReadFault();
 }
 
 bool CDictIndexFile::IsTextEqual(std::u16string_view query, int32_t nStart, int32_t nEnd,

@@ -90,6 +90,23 @@ bool CDictLibrary::OpenDictionary(std::u16string_view strPath, CDictIndexFile& d
     return true;
 }
 
+bool CDictLibrary::ReopenIfChanged(CDictIndexFile& dict) {
+    ClearError();
+    if (!dict.HasFileChanged()) return true;
+    const std::u16string path = dict.GetFilePath();
+    dict.Close();
+    if (!OpenDictionary(path, dict, kMinFormatVersion)) dict.SetValid(false);
+    return GetError().empty();
+}
+
+bool CDictLibrary::CheckReadFault(CDictIndexFile& dict) {
+    ClearError();
+    if (dict.CheckReadFault()) return true;
+    dict.SetValid(false);
+    SetError(FileDisabledMessage(dict.GetFilePath(), dict.GetError()));
+    return false;
+}
+
 void CDictLibrary::CloseAllFiles() {
     for (CEntry& entry : m_arrEntries)
         entry.pDict->Close();

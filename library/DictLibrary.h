@@ -45,6 +45,14 @@ public:
     // Either failure leaves 41326, the reason and 41013 as the error text.
     [[nodiscard]] bool OpenDictionary(std::u16string_view strPath, CDictIndexFile& dict,
                                       int nMinVersion);
+    // A dictionary whose file changed since it was read (copied over, cut
+    // short, removed) is opened afresh; when that fails it stays listed,
+    // invalid, and the result is false with its message (41326, the reason,
+    // 41013).
+    [[nodiscard]] bool ReopenIfChanged(CDictIndexFile& dict);
+    // False, with that message and the dictionary made invalid, when a read
+    // met bytes its file lost while it was mapped.
+    [[nodiscard]] bool CheckReadFault(CDictIndexFile& dict);
     // Closes every file; the objects stay listed (the files can be deleted).
     void CloseAllFiles();
     void Clear();

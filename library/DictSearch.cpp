@@ -2,6 +2,7 @@
 
 #include "dictformat/DictIndexFile.h"
 #include "library/DictGroupList.h"
+#include "library/DictLibrary.h"
 
 bool CDictSearch::SearchText(std::u16string_view query, int nSortMode, int nArea,
                              const std::atomic<bool>& bCancel) {
@@ -10,6 +11,15 @@ bool CDictSearch::SearchText(std::u16string_view query, int nSortMode, int nArea
     if (pGroup == nullptr || !pGroup->HasEnabled()) return false;
 
     const int nCount = pGroup->Count();
+    CDictLibrary& library = m_groups.GetLibrary();
+    for (int i = 0; i < nCount; ++i) {
+        CDictIndexFile* pDict = pGroup->GetDict(i);
+        if (pDict == nullptr || !pGroup->IsEnabled(i) || !pDict->IsValid()) continue;
+        if (!library.ReopenIfChanged(*pDict)) {
+            SetError(library.GetError());
+            return false;
+        }
+    }
     if (GetPositionCount() != nCount)
         m_aResults.assign(static_cast<size_t>(nCount), CDictResults{});
     else
@@ -25,9 +35,14 @@ bool CDictSearch::SearchText(std::u16string_view query, int nSortMode, int nArea
     for (int i = 0; i < nCount; ++i) {
         CDictIndexFile* pDict = m_aParticipants[static_cast<size_t>(i)];
         if (pDict == nullptr) continue;
-        if (!SearchDictionary(*pDict, m_aResults[static_cast<size_t>(i)], nSortMode, nArea,
-                              bCancel))
+        const bool bSearched =
+            SearchDictionary(*pDict, m_aResults[static_cast<size_t>(i)], nSortMode, nArea, bCancel);
+        // Bytes the file lost under the search make its results worthless.
+        if (!library.CheckReadFault(*pDict)) {
+            SetError(library.GetError());
             return false;
+        }
+        if (!bSearched) return false;
     }
     return true;
 }

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <fstream>
 
 #include "GmdTestFiles.h"
 #include "core/StringTable.h"
+#include "dictformat/ReadOnlyMapping.h"
 
 namespace {
 
@@ -248,3 +252,24 @@ TEST_F(DictIndexFileRead, AClosedFileReadsNothing) {
 }
 
 }  // namespace
+
+// A file cut short by another program while it is mapped: the lost pages
+// read as zeros and the mapping says so, instead of a SIGBUS.
+TEST(ReadOnlyMapping, AFileCutShortUnderTheMappingReadsZerosAndSaysSo) {
+    CTempDir dir;
+    const auto path = dir.Path() / "cut.gmd";
+    WriteBytes(path, std::vector<uint8_t>(3 << 16, 0xAB));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    CReadOnlyMapping mapping;
+    ASSERT_EQ(mapping.Map(fd), 0);
+    const volatile uint8_t* p = mapping.Bytes().data();
+    EXPECT_EQ(p[100000], 0xAB);
+    std::filesystem::resize_file(path, 10);
+    EXPECT_FALSE(mapping.HasFaulted());
+    EXPECT_EQ(p[100000], 0);
+    EXPECT_EQ(p[5], 0xAB);
+    EXPECT_TRUE(mapping.HasFaulted());
+    mapping.Release();
+    ::close(fd);
+}

@@ -245,6 +245,27 @@ TEST_F(DictSearch, ADamagedIndexGivesItsMessage) {
         u"Error working with finite state machine of file 'b.gmd'"));
 }
 
+// A dictionary file replaced or cut short by another program while it is
+// open: the next search reads the new file, or leaves the damaged one out
+// with its message instead of crashing.
+TEST_F(DictSearch, ADictionaryChangedOnDiskIsOpenedAfreshOrLeftOut) {
+    const std::filesystem::path file = m_dir / "Dictionaries" / "a.gmd";
+    AddDictionary("a.gmd", Plain({{u"cat", u"x"}}));
+    Open();
+    ASSERT_TRUE(Search(u"cat"));
+    EXPECT_EQ(Results().GetTotal(), 1);
+    AddDictionary("a.gmd", Plain({{u"cat", u"x"}, {u"cat food", u"y"}}));
+    ASSERT_TRUE(Search(u"cat")) << ToUtf8(m_pSearch->GetError());
+    EXPECT_EQ(Results().GetTotal(), 2);
+    std::filesystem::resize_file(file, 100);
+    EXPECT_FALSE(Search(u"cat"));
+    EXPECT_TRUE(m_pSearch->GetError().starts_with(FormatTextId(41326, {FromUtf8(file.string())})))
+        << ToUtf8(m_pSearch->GetError());
+    EXPECT_FALSE(m_pLibrary->GetDictionary(0)->IsValid());
+    Search(u"cat");
+    EXPECT_EQ(m_pSearch->GetError(), u"");
+}
+
 TEST_F(DictSearch, AnyQueryEndsWithoutHarm) {
     AddDictionary("a.gmd", Plain({{u"cat", u"\u732b \u72ac"}, {u"the the", u"the"}}));
     Open();
