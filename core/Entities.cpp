@@ -127,11 +127,14 @@ size_t CEntityScanner::NextSemicolon(size_t nFrom) {
 }
 
 EntityRef CEntityScanner::At(size_t nPos) {
+    if (nPos >= m_text.size() || m_text[nPos] != u'&') return {};
+    return DecodeEntityRef(m_text, nPos, NextSemicolon(nPos + 1));
+}
+
+EntityRef DecodeEntityRef(std::u16string_view text, size_t nPos, size_t nSemicolon) {
     EntityRef ref;
-    if (nPos >= m_text.size() || m_text[nPos] != u'&') return ref;
-    const size_t nSemicolon = NextSemicolon(nPos + 1);
     if (nSemicolon == std::u16string_view::npos) return ref;
-    const char16_t c = DecodeEntity(m_text.substr(nPos + 1, nSemicolon - nPos - 1), ref.strMessage);
+    const char16_t c = DecodeEntity(text.substr(nPos + 1, nSemicolon - nPos - 1), ref.strMessage);
     if (c != 0) {
         ref.kind = EntityRef::Kind::Symbol;
         ref.nSymbol = c;

@@ -35,6 +35,10 @@ struct EntityRef {
     std::u16string strMessage;
 };
 
+// The reference from the "&" at nPos to the ";" at nSemicolon (npos: none,
+// so the "&" is Literal).
+EntityRef DecodeEntityRef(std::u16string_view text, size_t nPos, size_t nSemicolon);
+
 // Resolves the references of one text. It remembers where the next ";" lies,
 // so that resolving every "&" of a text costs time in proportion to the text
 // and not to its length times its number of "&".

@@ -34,22 +34,23 @@ MorphDescr CDictCommon::GetMorphDescr(int nIndex) const {
     }
 }
 
-bool CDictCommon::SetArticleCount(int32_t nCount) {
+bool CDictCommon::SetCount(int32_t nCount, int32_t& nField, std::u16string_view operation,
+                           std::u16string_view detail) {
     if (nCount < 0) {
-        SetError(InternalError(u"CDictCommon::SetArticleCount", u"Articles count less than 0"));
+        SetError(InternalError(operation, detail));
         return false;
     }
-    m_nArticleCount = nCount;
+    nField = nCount;
     return true;
 }
 
+bool CDictCommon::SetArticleCount(int32_t nCount) {
+    return SetCount(nCount, m_nArticleCount, u"CDictCommon::SetArticleCount",
+                    u"Articles count less than 0");
+}
+
 bool CDictCommon::SetWordCount(int32_t nCount) {
-    if (nCount < 0) {
-        SetError(InternalError(u"CDictCommon::SetWordCount", u"Words count less than 0"));
-        return false;
-    }
-    m_nWordCount = nCount;
-    return true;
+    return SetCount(nCount, m_nWordCount, u"CDictCommon::SetWordCount", u"Words count less than 0");
 }
 
 void CDictCommon::CopyHeader(const CDictCommon& other) {

@@ -65,6 +65,9 @@ public:
     void CopyHeader(const CDictCommon& other);
 
 private:
+    bool SetCount(int32_t nCount, int32_t& nField, std::u16string_view operation,
+                  std::u16string_view detail);
+
     int32_t m_nFileType = FILE_TYPE_DICT;
     int32_t m_nDictType = DICT_TYPE_MAIN;
     int32_t m_nIndexArea = INDEX_AREA_BOTH;

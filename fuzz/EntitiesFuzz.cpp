@@ -11,19 +11,7 @@
 namespace {
 
 EntityRef PlainRule(std::u16string_view text, size_t nPos) {
-    EntityRef ref;
-    const size_t nSemicolon = text.find(u';', nPos + 1);
-    if (nSemicolon == std::u16string_view::npos) return ref;
-    const char16_t c = DecodeEntity(text.substr(nPos + 1, nSemicolon - nPos - 1), ref.strMessage);
-    if (c != 0) {
-        ref.kind = EntityRef::Kind::Symbol;
-        ref.nSymbol = c;
-        ref.nSemicolon = nSemicolon;
-    } else if (!ref.strMessage.empty()) {
-        ref.kind = EntityRef::Kind::Error;
-        ref.nSemicolon = nSemicolon;
-    }
-    return ref;
+    return DecodeEntityRef(text, nPos, text.find(u';', nPos + 1));
 }
 
 void CheckDecode(std::u16string_view name) {
