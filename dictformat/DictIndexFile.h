@@ -116,11 +116,12 @@ public:
     [[nodiscard]] bool IsTextEqual(std::u16string_view query, int32_t nStart, int32_t nEnd,
                                    bool& bEqual);
     // The article record at the file offset an occurrence gives, with its
-    // caption's parts when it has one.
+    // caption's parts when it has one; 41329 with the file name when the
+    // record lies outside the file.
     [[nodiscard]] bool ReadArticle(uint32_t nPos, CArticleRead& article);
     // The occurrence list of one form (walked with the ending symbol "+").
-    // NOT_FINAL and CORRUPT leave the message (41327 with the file name,
-    // CR LF, and 41328 or the fault) in the error text.
+    // NOT_FINAL and CORRUPT leave the message (41327 with the file name; for
+    // NOT_FINAL CR LF and 41328) in the error text.
     CFormLookup LookupForm(std::u16string_view form);
     // The same reads without messages, for callers that compose their own;
     // valid while the file stays open.

@@ -3,6 +3,7 @@
 #include "DictIndexFile.h"
 #include "core/CharTables.h"
 #include "core/StringTable.h"
+#include "core/TextIds.h"
 
 bool CDictIndexFile::GetText(int32_t nStart, int32_t nEnd, std::u16string& text) {
     if (!m_indexView.GetText(nStart, nEnd, text)) {
@@ -25,7 +26,7 @@ bool CDictIndexFile::IsTextEqual(std::u16string_view query, int32_t nStart, int3
 bool CDictIndexFile::ReadArticle(uint32_t nPos, CArticleRead& article) {
     const auto read = m_indexView.ReadArticle(nPos);
     if (!read) {
-        SetError(InternalError(u"CDictIndexFile::ReadArticle", u"Record outside the file"));
+        SetError(FormatTextId(IDS_SEARCH_ERROR, {GetFileName()}));
         return false;
     }
     article = *read;
@@ -34,12 +35,11 @@ bool CDictIndexFile::ReadArticle(uint32_t nPos, CArticleRead& article) {
 
 CFormLookup CDictIndexFile::LookupForm(std::u16string_view form) {
     CFormLookup result = m_indexView.LookupForm(form);
-    if (result.status == CFormLookup::NOT_FINAL || result.status == CFormLookup::CORRUPT) {
-        const std::u16string detail =
-            result.status == CFormLookup::NOT_FINAL
-                ? FormatTextId(41328)
-                : InternalError(u"CDictIndexFile::LookupForm", u"Position outside the file");
-        SetError(FormatTextId(41327, {GetFileName()}) + u"\r\n" + detail);
+    if (result.status == CFormLookup::NOT_FINAL) {
+        SetError(FormatTextId(IDS_AUTOMATON_ERROR, {GetFileName()}) + u"\r\n" +
+                 FormatTextId(IDS_END_NODE_NOT_FINAL));
+    } else if (result.status == CFormLookup::CORRUPT) {
+        SetError(FormatTextId(IDS_AUTOMATON_ERROR, {GetFileName()}));
     }
     return result;
 }

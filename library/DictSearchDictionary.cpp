@@ -93,7 +93,7 @@ CSearchResult MakeResult(const CArticleRead& read, CPendingArticle&& article) {
 
 bool CDictSearch::FindWordOccurrences(CDictIndexFile& dict, std::u16string_view form, int nSide,
                                       CWordLists& lists) {
-    const CFormLookup lookup = dict.GetIndexView().LookupForm(form);
+    const CFormLookup lookup = dict.LookupForm(form);
     switch (lookup.status) {
         case CFormLookup::FOUND:
             lists.aLists.push_back({lookup.occurrences, nSide});
@@ -101,15 +101,10 @@ bool CDictSearch::FindWordOccurrences(CDictIndexFile& dict, std::u16string_view 
             return true;
         case CFormLookup::ABSENT:
             return true;
-        case CFormLookup::NOT_FINAL:
-            SetError(FormatTextId(IDS_AUTOMATON_ERROR, {dict.GetFileName()}) + u"\r\n" +
-                     FormatTextId(IDS_END_NODE_NOT_FINAL));
+        default:
+            SetError(dict.GetError());
             return false;
-        case CFormLookup::CORRUPT:
-            break;
     }
-    SetError(FormatTextId(IDS_AUTOMATON_ERROR, {dict.GetFileName()}));
-    return false;
 }
 
 // The word itself is looked up on both sides; a lemma only in a dictionary
@@ -192,14 +187,14 @@ bool CDictSearch::SearchDictionary(CDictIndexFile& dict, CDictResults& results, 
             bOk = false;
             break;
         }
-        const std::optional<CArticleRead> read = view.ReadArticle(article.nArticle);
-        if (!read) {
-            SetError(FormatTextId(IDS_SEARCH_ERROR, {dict.GetFileName()}));
+        CArticleRead read;
+        if (!dict.ReadArticle(article.nArticle, read)) {
+            SetError(dict.GetError());
             bOk = false;
             break;
         }
         const int nClass = article.nClass;
-        results.GetList(nClass).push_back(MakeResult(*read, std::move(article)));
+        results.GetList(nClass).push_back(MakeResult(read, std::move(article)));
     }
     for (int k = 0; k < MATCH_CLASS_COUNT; ++k)
         SortResultList(results.GetList(k), nSortMode, k);
