@@ -3,8 +3,6 @@
 #include <unordered_map>
 
 #include "core/CharTables.h"
-#include "core/StringTable.h"
-#include "core/TextIds.h"
 #include "dictformat/DictIndexFile.h"
 #include "library/DictSearch.h"
 #include "library/ResultSort.h"
