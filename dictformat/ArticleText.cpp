@@ -2,25 +2,25 @@
 
 #include "core/Entities.h"
 
+size_t CMarkupScanner::TagEnd(size_t nPos) {
+    if (m_nNextClose != std::u16string_view::npos && m_nNextClose <= nPos)
+        m_nNextClose = m_text.find(u'>', nPos + 1);
+    return m_nNextClose;
+}
+
 bool MakePlainText(std::u16string_view piece, std::u16string& plain) {
     plain.clear();
     plain.reserve(piece.size());
-    CEntityScanner entities(piece);
-    // Where the last search for ">" ended: a "<" without a later ">" is
-    // found once, not once per "<", so the scan stays linear.
-    size_t nNextClose = 0;
+    CMarkupScanner markup(piece);
     for (size_t i = 0; i < piece.size(); ++i) {
         const char16_t c = piece[i];
         if (c == u'<') {
-            if (nNextClose != std::u16string_view::npos && nNextClose <= i) {
-                nNextClose = piece.find(u'>', i + 1);
-            }
-            if (nNextClose != std::u16string_view::npos) {
-                i = nNextClose;
+            if (const size_t nClose = markup.TagEnd(i); nClose != std::u16string_view::npos) {
+                i = nClose;
                 continue;
             }
         } else if (c == u'&') {
-            const EntityRef ref = entities.At(i);
+            const EntityRef ref = markup.EntityAt(i);
             if (ref.kind == EntityRef::Kind::Error) return false;
             if (ref.kind == EntityRef::Kind::Symbol) {
                 plain.push_back(ref.nSymbol);

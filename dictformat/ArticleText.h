@@ -5,6 +5,28 @@
 #include <string>
 #include <string_view>
 
+#include "core/Entities.h"
+
+// The tag and reference boundaries of one article text, for every walker
+// over its markup. Each "<" asks for the ">" that closes it; the scanner
+// remembers where the last search ended, so a text full of "<" without a
+// ">" is still walked in linear time.
+class CMarkupScanner {
+public:
+    explicit CMarkupScanner(std::u16string_view text) : m_text(text), m_entities(text) {}
+
+    // The ">" that closes the tag opened by the "<" at nPos; npos when no
+    // ">" follows (the "<" is then an ordinary character).
+    size_t TagEnd(size_t nPos);
+    // The reference at the "&" at nPos.
+    EntityRef EntityAt(size_t nPos) { return m_entities.At(nPos); }
+
+private:
+    std::u16string_view m_text;
+    CEntityScanner m_entities;
+    size_t m_nNextClose = 0;  // the ">" found last, npos: none left
+};
+
 // "<...>" is dropped (a "<" without a later ">" stays); "&name;" becomes its
 // character; a reference DecodeEntity rejects with a message makes the
 // result false (the piece then equals no query); one it ignores leaves the

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/Entities.h"
+#include "dictformat/ArticleText.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::u16string ToMarkedPlainText(std::u16string_view raw, int nRawStart,
     const auto spans = LocalSpans(aSpans, nRawStart, raw.size());
     std::u16string out;
     out.reserve(raw.size() + spans.size() * 4);
-    CEntityScanner entities(raw);
+    CMarkupScanner markup(raw);
     size_t nSpan = 0;
     bool bOpen = false;
     // Emits the markers of every boundary passed before position i.
@@ -69,14 +69,14 @@ std::u16string ToMarkedPlainText(std::u16string_view raw, int nRawStart,
         markUpTo(i);
         const char16_t c = raw[i];
         if (c == u'<') {
-            const size_t nClose = raw.find(u'>', i);
+            const size_t nClose = markup.TagEnd(i);
             if (nClose != std::u16string_view::npos) {
                 if (IsBreakTag(raw.substr(i, nClose - i))) out += u'\n';
                 i = nClose + 1;
                 continue;
             }
         } else if (c == u'&') {
-            const EntityRef ref = entities.At(i);
+            const EntityRef ref = markup.EntityAt(i);
             if (ref.kind == EntityRef::Kind::Symbol) {
                 out += ref.nSymbol;
                 i = ref.nSemicolon + 1;
