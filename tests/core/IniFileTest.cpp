@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST(IniFileTest, WritesChangeOnlyTheirLine) {
 }
 
 TEST(IniFileTest, SavesAtomicallyAndReportsUnreadableFiles) {
-    TempDir dir;
+    CTempDir dir;
     const auto path = dir.Path() / "Glossmere.ini";
     std::u16string error;
     CIniFile ini;
