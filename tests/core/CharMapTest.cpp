@@ -5,6 +5,7 @@
 #include "TextBytes.h"
 #include "core/StringTable.h"
 #include "core/UnicodeMappingFile.h"
+#include "core/Utf8.h"
 #include "support/TempDir.h"
 
 namespace {

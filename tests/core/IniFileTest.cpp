@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Utf8.h"
 #include "support/TempDir.h"
 
 namespace {

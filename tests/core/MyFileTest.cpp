@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/Utf8.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include "TextBytes.h"
 #include "core/StringTable.h"
+#include "core/Utf8.h"
 #include "support/TempDir.h"
 
 using namespace std::string_literals;

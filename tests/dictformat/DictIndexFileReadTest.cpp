@@ -7,6 +7,7 @@
 
 #include "GmdTestFiles.h"
 #include "core/StringTable.h"
+#include "core/Utf8.h"
 #include "dictformat/ReadOnlyMapping.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "LibraryFiles.h"
 #include "core/StringTable.h"
+#include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include "LibraryFiles.h"
 #include "core/Lemmatizer.h"
 #include "core/StringTable.h"
+#include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "RadixoTestSupport.h"
+#include "core/Utf8.h"
 #include "support/TempDir.h"
 
 namespace {

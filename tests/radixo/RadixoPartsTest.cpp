@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Utf8.h"
 #include "radixo/DictEncoding.h"
 #include "radixo/FormList.h"
 #include "radixo/GermanRules.h"
