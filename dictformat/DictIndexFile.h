@@ -35,8 +35,6 @@ public:
     // B0 article records, B1 node table, B2 relation blocks, B3 occurrence
     // lists, B4 text block (gmd::Block).
     int32_t GetBlockPos(int nBlock) const { return m_arrBlockPos.at(static_cast<size_t>(nBlock)); }
-    int32_t GetNodeTablePos() const { return m_arrBlockPos[gmd::BLOCK_NODES]; }
-    uint16_t GetTextKey(int i) const { return m_arrTextKey.at(static_cast<size_t>(i)); }
     const std::array<uint16_t, gmd::kKeyCount>& GetTextKeys() const { return m_arrTextKey; }
     // Unit nUnitIndex of the text block, scrambled or unscrambled (the
     // operation is its own inverse).

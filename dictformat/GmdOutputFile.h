@@ -42,7 +42,6 @@ public:
     // Closes and deletes the file; the target stays as it was.
     void Discard();
 
-    const std::filesystem::path& GetTargetPath() const { return m_target; }
     // A path the bytes can be reached by while they are written.
     std::filesystem::path GetWritePath() const;
 

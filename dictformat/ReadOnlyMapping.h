@@ -29,7 +29,6 @@ public:
     void Release();
 
     std::span<const uint8_t> Bytes() const { return {m_pData, m_nSize}; }
-    bool IsMapped() const { return m_pData != nullptr || m_bEmptyFile; }
     // Whether a read met a page the file no longer has since Map.
     bool HasFaulted() const { return m_pFaulted && m_pFaulted->load(); }
 

@@ -185,8 +185,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     FUZZ_CHECK(dict.GetArticleCount() >= 0 && dict.GetWordCount() >= 0);
-    for (int i = 0; i < gmd::kKeyCount; ++i)
-        FUZZ_CHECK(dict.GetTextKey(i) != 0);
+    for (const uint16_t nKey : dict.GetTextKeys())
+        FUZZ_CHECK(nKey != 0);
     for (int i = 0; i < dict.GetMorphDescrCount(); ++i) {
         const auto descr = dict.GetMorphDescr(i);
         FUZZ_CHECK(!descr.strName.empty());

@@ -11,7 +11,6 @@ public:
 
     // Accepts the names Hunspell dictionaries use; false for any other.
     bool Set(std::string_view name);
-    Kind GetKind() const { return m_kind; }
 
     // A character the set cannot hold becomes '?'.
     std::string FromWide(std::u16string_view text) const;

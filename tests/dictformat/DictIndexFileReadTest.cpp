@@ -46,7 +46,7 @@ TEST_F(DictIndexFileRead, ReadsTheHeaderCountsPositionsAndKey) {
     EXPECT_EQ(dict->GetMorphDescr(1), (MorphDescr{u"Klingon", 0, 3}));
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(dict->GetBlockPos(i), static_cast<int32_t>(layout.blocks[i]));
-    EXPECT_EQ(dict->GetNodeTablePos(), static_cast<int32_t>(layout.blocks[1]));
+    EXPECT_EQ(dict->GetBlockPos(gmd::BLOCK_NODES), static_cast<int32_t>(layout.blocks[1]));
     EXPECT_EQ(dict->GetTextKeys(), gmd.key);
     EXPECT_TRUE(dict->IsValid());
     EXPECT_EQ(dict->GetFileName(), u"sample.gmd");
