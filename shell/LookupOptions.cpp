@@ -86,7 +86,7 @@ std::string LookupUsage() {
            "last form opens the window and searches the words at once; a window\n"
            "already open comes to the front and searches them.\n"
            "\n"
-           "Options (--name VALUE and --name=VALUE are the same):\n"
+           "A value may follow its option or an equals sign (--format=json).\n"
            "  --search TEXT       the word or phrase to find\n"
            "  --home DIR          folder holding \"Dictionaries\" and \"DictGroup.bin\"\n"
            "                      (default: the program's folder)\n"

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "TempDir.h"
 #include "core/Utf8.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ namespace {
 // a file or a folder.
 TEST(InstallLayout, PortableMarkerKeepsEverythingBesideTheProgram) {
     for (const bool bFolder : {false, true}) {
-        TempDir dir;
+        CTempDir dir;
         const std::filesystem::path marker = dir.Path() / ToUtf8(kPortableMarker);
         if (bFolder)
             std::filesystem::create_directory(marker);
@@ -30,7 +30,7 @@ TEST(InstallLayout, PortableMarkerKeepsEverythingBesideTheProgram) {
 // Installed, the folders are found relative to the program's, wherever the
 // tree was put.
 TEST(InstallLayout, InstalledFoldersAreRelativeToTheProgram) {
-    TempDir dir;
+    CTempDir dir;
     const std::filesystem::path bin = dir.Path() / "stage/usr/bin";
     std::filesystem::create_directories(bin);
     const CInstallLayout layout = ResolveInstallLayout(FromUtf8(bin.string()));
