@@ -162,8 +162,10 @@ TEST_F(SourceArticlesTest, GarbageEndsInOrderedArticles) {
         EXPECT_LE(articles.size(), 1000u);
         for (size_t i = 0; i < articles.size(); ++i) {
             EXPECT_LE(articles[i].nBegin, articles[i].nEnd);
-            if (i > 0) EXPECT_LT(articles[i - 1].nBegin, articles[i].nBegin);
-            if (i > 0) EXPECT_LE(articles[i - 1].nLine, articles[i].nLine);
+            if (i > 0) {
+                EXPECT_LT(articles[i - 1].nBegin, articles[i].nBegin);
+                EXPECT_LE(articles[i - 1].nLine, articles[i].nLine);
+            }
         }
     }
 }

@@ -192,10 +192,11 @@ TEST_F(GmdIndexViewTest, NoDamagedByteMakesAReadLeaveTheFile) {
                      found.status == CFormLookup::FOUND && k < found.occurrences.size(); ++k) {
                     const auto article = damaged.ReadArticle(found.occurrences[k].dwArticlePos);
                     std::u16string text;
-                    if (article &&
-                        damaged.GetText(article->record.nLeftBeg, article->record.nRightEnd, text))
+                    if (article && damaged.GetText(article->record.nLeftBeg,
+                                                   article->record.nRightEnd, text)) {
                         EXPECT_EQ(text.size(), static_cast<size_t>(article->record.nRightEnd -
                                                                    article->record.nLeftBeg));
+                    }
                 }
             }
         }

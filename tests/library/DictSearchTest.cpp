@@ -3,6 +3,7 @@
 #include "SearchFixture.h"
 #include "core/StringTable.h"
 #include "core/Utf8.h"
+#include "dictformat/DictIndexFile.h"
 #include "library/ResultSort.h"
 
 namespace {
