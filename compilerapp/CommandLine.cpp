@@ -58,7 +58,7 @@ std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>&
     std::set<std::string> seen;
     bool bHaveSource = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
+        std::string name = args[i] == "-h" ? "--help" : args[i];
         std::optional<std::string> value;
         // "--name=value" is the same as "--name value".
         if (size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ImportFiles.h"
-#include "core/TempDir.h"
 #include "import/DictData.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string Text(size_t n) {
 
 TEST(DictData, EveryFormReadsTheSameRanges) {
     const std::string data = Text(10000);
-    TempDir dir;
+    CTempDir dir;
     dir.Write("plain.dict", data);
     dir.Write("chunked.dict.dz", MakeDictzip(data, 1000));
     dir.Write("one.dict.dz", MakeDictzip(data, 65000));
@@ -46,7 +46,7 @@ TEST(DictData, EveryFormReadsTheSameRanges) {
 TEST(DictData, DamagedCompressedDataIsReported) {
     const std::string data = Text(5000);
     const std::string dz = MakeDictzip(data, 1000);
-    TempDir dir;
+    CTempDir dir;
     // The third chunk starts with an invalid block type. Its place: the gzip
     // header (10), XLEN (2), the RA field (4 + 6 + 2 per chunk), two chunks.
     auto le16 = [&](size_t pos) {

@@ -10,12 +10,12 @@
 
 #include "ImportFiles.h"
 #include "compiler/DictCompiler.h"
-#include "core/TempDir.h"
 #include "core/Utf8.h"
 #include "dictformat/DictIndexFile.h"
 #include "import/DictImport.h"
 #include "import/DictdReader.h"
 #include "library/DictLibrary.h"
+#include "support/TempDir.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "compiler/ArticlePass.h"
-#include "core/TempDir.h"
 #include "core/Utf8.h"
 #include "import/MarkupConverter.h"
 #include "import/SourceWriter.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST(SourceArticle, WrittenSourcesPassTheCheckPass) {
     cases.push_back({u"$FILE_TYPE: DICT", u"$INDEX: LEFT\n&amp;", ""});
     cases.push_back({u"dash", u"a\n--\nb -- c => d @@ | e", ""});
     cases.push_back({u"w", std::u16string(300, u'z') + u"<br>" + std::u16string(300, u'y'), ""});
-    TempDir dir;
+    CTempDir dir;
     for (const CSeparatorSettings& separators :
          {Separators(2), Separators(1), Separators(3, u"@@", u"|"),
           Separators(3, u"\n--\n", u"=>")}) {
