@@ -82,7 +82,7 @@ protected:
         return found;
     }
 
-    TempDir m_dir;
+    CTempDir m_dir;
     std::unique_ptr<CDictLibrary> m_library;
     int m_nArticles = 0;
 };

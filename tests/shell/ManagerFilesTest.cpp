@@ -4,7 +4,7 @@
 
 #include <unistd.h>
 
-#include "library/TempDir.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
