@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "TableAgreement.h"
-#include "core/TempDir.h"
 #include "radixo/LemmaTable.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
     }
     std::string Path() const { return (m_dir.Path() / "lemmas.tab").string(); }
 
-    TempDir m_dir;
+    CTempDir m_dir;
     std::vector<SourceStamp> m_stamps;
     LemmaAnswers m_answers;
 };

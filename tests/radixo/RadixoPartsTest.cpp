@@ -192,7 +192,7 @@ TEST(RussianRules, CandidatesAreConfirmedByTheirOwnDeclension) {
 }
 
 TEST(HunspellForms, AffixRulesMakeEveryFormOfTheWordList) {
-    TempDir dir;
+    CTempDir dir;
     dir.Write("t.aff",
               "SET UTF-8\n"
               "ICONV 1\n"

@@ -10,6 +10,7 @@
 #include "core/Utf8.h"
 #include "radixo/LetterCase.h"
 #include "radixo/MorphModule.h"
+#include "support/RunProgram.h"
 
 // Compares every nStep-th word of the table, in lower and in upper case, and
 // words the table does not hold (other languages, digits, signs); reports
@@ -17,7 +18,7 @@
 inline void ExpectTableAgreesWithLiveAnalysis(int nLang, size_t nStep) {
     static const char* const kFolders[] = {"", "RusMorph", "EngMorph", "GerMorph"};
     const std::unique_ptr<CMorphModule> pModule = CMorphModule::Create(nLang);
-    ASSERT_TRUE(pModule->Load(std::string(GLOSS_BIN_DIR "/") + kFolders[nLang] + "/"));
+    ASSERT_TRUE(pModule->Load(BuiltFile(kFolders[nLang]) + "/"));
     ASSERT_TRUE(pModule->HasTable()) << kFolders[nLang] << ": the table is missing or stale";
     const std::vector<std::u16string> words = pModule->TableWords();
     ASSERT_GT(words.size(), 10000u);
