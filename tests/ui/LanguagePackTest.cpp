@@ -10,6 +10,7 @@
 #include <QXmlStreamReader>
 
 #include "core/StringTable.h"
+#include "support/RunProgram.h"
 #include "ui/QtText.h"
 
 namespace {
@@ -36,8 +37,8 @@ TEST(LanguagePack, RussianTranslatesEveryNumberedTextWithItsPlaceholders) {
     for (const Pack& pack : kPacks) {
         SCOPED_TRACE(pack.folder);
         QTranslator translator;
-        ASSERT_TRUE(
-            translator.load(QStringLiteral(GLOSS_BIN_DIR "/%1/Russian.qm").arg(pack.folder)));
+        ASSERT_TRUE(translator.load(
+            QString::fromStdString(BuiltFolder() + "/%1/Russian.qm").arg(pack.folder)));
         for (auto table : {BuiltInStringTable(), BuiltInProgramTable(pack.set)}) {
             for (const StringTableEntry& entry : table) {
                 const QString english = QString::fromStdU16String(entry.pszText);
