@@ -269,6 +269,10 @@
         <translation>Разделитель статей &apos;%s&apos; не должен начинаться с буквы, цифры, &apos;&amp;&apos; или &apos;&lt;&apos;</translation>
     </message>
     <message>
+        <source>41354</source>
+        <translation>Список языков для морфологического анализа содержит более %d элементов</translation>
+    </message>
+    <message>
         <source>61697</source>
         <translation>Не удалось открыть документ.</translation>
     </message>
