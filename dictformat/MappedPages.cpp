@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #ifndef MADV_POPULATE_READ
 #define MADV_POPULATE_READ 22  // Linux 5.14
@@ -30,24 +31,18 @@ void ReleaseMappedPages(std::string_view view, size_t nUpTo) {
     }
 }
 
-uint8_t PrefaultMappedPages(std::span<const uint8_t> view, size_t nBeg, size_t nEnd) {
+void PrefaultMappedPages(std::span<const uint8_t> view, size_t nBeg, size_t nEnd) {
     nEnd = std::min(nEnd, view.size());
-    if (nBeg >= nEnd) return 0;
+    if (nBeg >= nEnd) return;
     const uintptr_t nPage = PageSize();
     const uintptr_t nData = reinterpret_cast<uintptr_t>(view.data());
     const uintptr_t nFirst = (nData + nBeg) / nPage * nPage;
     void* pFirst = reinterpret_cast<void*>(nFirst);
-    if (::madvise(pFirst, nData + nEnd - nFirst, MADV_POPULATE_READ) != 0) {
-        ::madvise(pFirst, nData + nEnd - nFirst, MADV_WILLNEED);
+    // Never a read of the pages themselves: a file cut short under the
+    // mapping makes populating fail, where a read would raise SIGBUS.
+    if (::madvise(pFirst, nData + nEnd - nFirst, MADV_POPULATE_READ) != 0 && errno == EINVAL) {
+        ::madvise(pFirst, nData + nEnd - nFirst, MADV_WILLNEED);  // before Linux 5.14
     }
-    // Under a hypervisor that shadows the page tables the kernel's mapping
-    // is not enough: the first read of each page still traps. Reading a
-    // byte of every page takes that cost here.
-    uint8_t nSum = 0;
-    for (size_t i = nBeg; i < nEnd; i += nPage) {
-        nSum += *static_cast<const volatile uint8_t*>(view.data() + i);
-    }
-    return nSum;
 }
 
 void CPagePrefetcher::Start(std::span<const uint8_t> view, size_t nBeg, size_t nEnd) {
@@ -58,7 +53,7 @@ void CPagePrefetcher::Start(std::span<const uint8_t> view, size_t nBeg, size_t n
         // Small steps: Stop() waits for at most one.
         constexpr size_t kStep = size_t{256} << 10;
         for (size_t n = nBeg; n < nEnd && !m_bStop.load(std::memory_order_relaxed); n += kStep) {
-            m_nSum += PrefaultMappedPages(view, n, std::min(nEnd, n + kStep));
+            PrefaultMappedPages(view, n, std::min(nEnd, n + kStep));
         }
     });
 }

@@ -14,10 +14,10 @@
 // fetches them again from the file system's cache.
 void ReleaseMappedPages(std::string_view view, size_t nUpTo);
 
-// Maps the pages of [nBeg, nEnd) into the process and reads a byte of each,
-// so that the reads which follow take no page fault. Returns the sum of the
-// bytes read (only so that the reads are not left out).
-uint8_t PrefaultMappedPages(std::span<const uint8_t> view, size_t nBeg, size_t nEnd);
+// Maps the pages of [nBeg, nEnd) into the process, so that the reads which
+// follow take no page fault each; where the kernel cannot, asks it to read
+// them ahead instead.
+void PrefaultMappedPages(std::span<const uint8_t> view, size_t nBeg, size_t nEnd);
 
 // Prefaults a stretch of a mapping on a thread of its own: a lookup never
 // waits for it, and once it is through, later lookups no longer pay a first
@@ -36,6 +36,5 @@ public:
 
 private:
     std::atomic<bool> m_bStop{false};
-    uint8_t m_nSum = 0;  // of the bytes read; written by the thread only
     std::thread m_thread;
 };
