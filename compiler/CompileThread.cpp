@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <exception>
 #include <new>
 #include <thread>
@@ -256,6 +257,9 @@ void CDictCompiler::CompileThread() {
             }
             m_builder.Start(m_morph, m_pLemmas, &m_charMap);
             m_builder.GetAutomaton().SetNodeLimit(m_nNodeLimit);
+            // Sources seen so far need about one node per 32 bytes.
+            m_builder.GetAutomaton().Reserve(
+                static_cast<uint32_t>(std::min<uint64_t>(m_nSourceSize / 32, gmd::kMaxNodeCount)));
             if (LoadLemmatizers(strReports) && RunPass()) WriteOutput();
         }
     } catch (const CMyObjectThrow& e) {
