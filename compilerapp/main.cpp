@@ -16,9 +16,9 @@
 #include "compiler/Separators.h"
 #include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
-#include "core/ProgramFolder.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
+#include "core/UserFolders.h"
 #include "core/Utf8.h"
 #include "dialog/MillApp.h"
 
@@ -47,19 +47,22 @@ void PrintError(std::u16string_view text) {
     std::fprintf(stderr, "%s\n", ToConsoleText(text).c_str());
 }
 
-std::filesystem::path OutputFolder(const GlossmillOptions& options,
-                                   const std::filesystem::path& programFolder) {
+std::filesystem::path OutputFolder(const GlossmillOptions& options, const CInstallLayout& layout) {
     if (options.outDir) return *options.outDir;
-    // The program's own dictionaries folder is made on first use.
-    const std::filesystem::path folder = options.homeDir.value_or(programFolder) / "Dictionaries";
+    const CUserFolders folders =
+        GetUserFolders(layout, options.homeDir ? Wide(*options.homeDir) : std::u16string());
+    // The user's dictionaries folder is made on first use.
+    std::u16string strError;
+    if (folders.bPerUser && !PrepareUserFolders(folders, layout, u"Glossmill.ini", strError))
+        PrintError(strError);
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    return folder;
+    std::filesystem::create_directories(ToUtf8(folders.strDictionariesFolder), ec);
+    return ToUtf8(folders.strDictionariesFolder);
 }
 
 int Compile(const GlossmillOptions& options) {
-    const std::filesystem::path programFolder = ToUtf8(GetProgramFolder());
-    const std::filesystem::path outFolder = OutputFolder(options, programFolder);
+    const CInstallLayout layout = GetInstallLayout();
+    const std::filesystem::path outFolder = OutputFolder(options, layout);
     std::error_code ec;
     if (outFolder.empty() || !std::filesystem::is_directory(outFolder, ec)) {
         PrintError(FormatTextId(IDS_FOLDER_NOT_FOUND, {Wide(outFolder)}));
@@ -74,9 +77,8 @@ int Compile(const GlossmillOptions& options) {
     }
 
     // The lemmatiser library and its data folders sit side by side.
-    const std::u16string strLibraryFolder = GetInstallLayout().strLibraryFolder;
-    CLemmatizer lemmatizer(strLibraryFolder);
-    lemmatizer.SetMorphologyRoot(strLibraryFolder);
+    CLemmatizer lemmatizer(layout.strLibraryFolder);
+    lemmatizer.SetMorphologyRoot(layout.strLibraryFolder);
     CLemmatizerSource lemmas(lemmatizer);
     CDictCompiler compiler;
     // Nothing here waits on the user: the compile may take the full priority.
