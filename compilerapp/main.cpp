@@ -133,6 +133,21 @@ QStringList HomeArguments(const GlossmillOptions& options) {
     return {QStringLiteral("--home"), QString::fromStdString(options.homeDir->string())};
 }
 
+// The window keeps its settings in the user's config folder, made with the
+// default settings on the first start of an installed program.
+int RunWindow(int argc, char** argv, const GlossmillOptions& options) {
+    const CInstallLayout layout = GetInstallLayout();
+    const CUserFolders folders =
+        GetUserFolders(layout, options.homeDir ? Wide(*options.homeDir) : std::u16string());
+    std::u16string strError;
+    if (folders.bPerUser && !PrepareUserFolders(folders, layout, u"Glossmill.ini", strError)) {
+        PrintError(strError);
+        return kExitFailed;
+    }
+    return RunMillWindow(argc, argv, ToUtf8(folders.strConfigFolder),
+                         ToUtf8(folders.strDictionariesFolder), HomeArguments(options));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,8 +163,7 @@ int main(int argc, char** argv) {
             std::printf("glossmill %s\n", GLOSS_VERSION);
             return kExitOk;
         case GlossmillOptions::Action::Window:
-            return RunMillWindow(argc, argv, options->homeDir.value_or(ToUtf8(GetProgramFolder())),
-                                 HomeArguments(*options));
+            return RunWindow(argc, argv, *options);
         case GlossmillOptions::Action::Import:
             return RunImport(*options);
         case GlossmillOptions::Action::Compile:

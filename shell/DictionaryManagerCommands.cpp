@@ -251,6 +251,11 @@ void CDictionaryManagerDlg::DeleteDictionary() {
     if (!pDict) return;
     const QString name =
         pDict->IsValid() ? DisplayName(*pDict) : QString::fromStdU16String(pDict->GetFileName());
+    // A dictionary installed for every user is read-only to the program.
+    if (m_session.GetLibrary().IsSystemDictionary(*pDict)) {
+        m_prompts.warn(this, TextOf(IDS_SYSTEM_DICTIONARY_NOT_DELETABLE, {name.toStdU16String()}));
+        return;
+    }
     if (!m_prompts.askYesNo(this, TextOf(IDS_ASK_DELETE_DICTIONARY, {name.toStdU16String()})))
         return;
     BeginCommand();
