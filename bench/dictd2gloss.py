@@ -105,11 +105,24 @@ def interleave(generators):
         active = still
 
 
-def source_header(name):
-    return "$FILE_TYPE: DICT\n$DICT_TYPE: MAIN\n$INDEX: BOTH\n$NAME: %s\n\n" % name
+def source_header(name, morph=None):
+    morph_line = "$MORPH: %s\n" % morph if morph else ""
+    return "$FILE_TYPE: DICT\n$DICT_TYPE: MAIN\n$INDEX: BOTH\n%s$NAME: %s\n\n" % (morph_line, name)
 
 
-def convert(bases, out_dir, max_bytes, name):
+def entries_of(bases, repeat):
+    """The entries of all bases in turn; with repeat, over again until the
+    caller has enough (bases smaller than the size asked for)."""
+    while True:
+        count = 0
+        for item in interleave(read_dictd(b) for b in bases):
+            count += 1
+            yield item
+        if not repeat or count == 0:
+            return
+
+
+def convert(bases, out_dir, max_bytes, name, morph=None, repeat=False):
     os.makedirs(out_dir, exist_ok=True)
     paths = {k: os.path.join(out_dir, f) for k, f in (
         ("source", "source.txt"), ("c5", "dictd.c5"), ("tab", "stardict.tab"),
@@ -119,10 +132,10 @@ def convert(bases, out_dir, max_bytes, name):
             open(paths["c5"], "w", encoding="utf-8", newline="\n") as c5, \
             open(paths["tab"], "w", encoding="utf-8", newline="\n") as tab, \
             open(paths["jsonl"], "w", encoding="utf-8", newline="\n") as jl:
-        header = source_header(name)
+        header = source_header(name, morph)
         src.write(header)
         size = len(header.encode("utf-8"))
-        for headword, text in interleave(read_dictd(b) for b in bases):
+        for headword, text in entries_of(bases, repeat):
             parts = split_entry(text)
             if parts is None:
                 continue

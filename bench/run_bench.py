@@ -38,6 +38,12 @@ import morph_bench  # noqa: E402
 
 DICTD_BASES = ["/usr/share/dictd/freedict-deu-eng", "/usr/share/dictd/freedict-eng-deu",
                "/usr/share/dictd/freedict-eng-rus"]
+# English articles with a large vocabulary, where morphology costs the most.
+ENGLISH_BASES = ["/usr/share/dictd/gcide", "/usr/share/dictd/wn"]
+# Wall times on a shared machine: the median of this many runs.
+BUILD_RUNS = 3
+# The 99th percentile a lookup of a rare word should stay under.
+RARE_P99_TARGET_MS = 0.1
 TABFILE = "/usr/lib/stardict-tools/tabfile"
 DICTD_PORT = 26628
 WORD = re.compile(r"^\w{3,40}$")
@@ -46,17 +52,95 @@ PAIR = re.compile(r"(?<![\w&#])(\w{3,30}) (\w{3,30})(?![\w;])")
 
 # ---------------------------------------------------------------- corpus
 
-def build_corpus(work, mb):
-    out = os.path.join(work, "corpus-%dMB" % mb)
+def build_corpus(work, mb, english=False):
+    """FreeDict's three directions, or (english) GCIDE and WordNet, which
+    are repeated as often as the size needs."""
+    out = os.path.join(work, ("english-%dMB" if english else "corpus-%dMB") % mb)
     stamp = os.path.join(out, "done")
     conv = os.path.join(os.path.dirname(os.path.abspath(__file__)), "dictd2gloss.py")
     if os.path.exists(stamp) and os.path.getmtime(stamp) >= os.path.getmtime(conv):
         return out
-    count = dictd2gloss.convert(DICTD_BASES, out, mb * 1000 * 1000,
-                                "FreeDict %d MB benchmark corpus" % mb)
+    if english:
+        count = dictd2gloss.convert(ENGLISH_BASES, out, mb * 1000 * 1000,
+                                    "GCIDE and WordNet %d MB benchmark corpus" % mb, repeat=True)
+    else:
+        count = dictd2gloss.convert(DICTD_BASES, out, mb * 1000 * 1000,
+                                    "FreeDict %d MB benchmark corpus" % mb)
     with open(stamp, "w") as f:
         f.write("%d\n" % count)
     return out
+
+
+def with_morph(corpus, language):
+    """The corpus's source with a "$MORPH:" line in front of its header."""
+    src = os.path.join(corpus, "source.txt")
+    dst = os.path.join(corpus, "source-morph.txt")
+    if not os.path.exists(dst) or os.path.getmtime(dst) < os.path.getmtime(src):
+        with open(src, "rb") as f, open(dst + ".tmp", "wb") as out:
+            out.write(("$MORPH: %s\n" % language).encode("utf-8"))
+            shutil.copyfileobj(f, out, 1 << 20)
+        os.replace(dst + ".tmp", dst)
+    return dst
+
+
+def megabytes(n_bytes):
+    return n_bytes / 1e6
+
+
+def median_run(cmd, runs=BUILD_RUNS, **kwargs):
+    """Median wall time and the largest peak memory of several runs."""
+    done = [benchlib.run_measured(cmd, **kwargs) for _ in range(runs)]
+    return benchlib.median([r.seconds for r in done]), max(r.peak_kb for r in done)
+
+
+def compile_ours(bindir, src, dicts):
+    """Each run into an empty folder: replacing a dictionary that exists
+    adds a flush to disk, which is not the compile's work."""
+    out = os.path.join(dicts, os.path.splitext(os.path.basename(src))[0] + ".gmd")
+    times, peaks = [], []
+    for _ in range(BUILD_RUNS):
+        if os.path.exists(out):
+            os.remove(out)
+        run = benchlib.run_measured([os.path.join(bindir, "glossmill"), "--compile", src,
+                                     "--out", dicts, "--sep-type", "2", "--quiet"])
+        times.append(run.seconds)
+        peaks.append(run.peak_kb)
+    return benchlib.median(times), max(peaks)
+
+
+def bench_build(table, label, corpus, bindir, work):
+    """Compile time and memory of ours against dictfmt and the floors, and
+    the cost of morphology on the same source. The targets in the tool
+    names are bounds on the ratio column."""
+    src = os.path.join(corpus, "source.txt")
+    dicts = os.path.join(work, "build-" + label)
+    shutil.rmtree(dicts, ignore_errors=True)
+    os.makedirs(dicts)
+    seconds, peak_kb = compile_ours(bindir, src, dicts)
+    table.add(label, "build: time", "glossmill --compile", seconds, "s", ours=True)
+    table.add(label, "build: peak memory", "glossmill --compile", megabytes(peak_kb * 1024), "MB",
+              ours=True)
+    table.add(label, "build: peak memory", "source size (target: >= 0.67)",
+              megabytes(os.path.getsize(src)), "MB")
+    table.add(label, "build: output size", "glossmill (.gmd)", megabytes(os.path.getsize(os.path.join(dicts, "source.gmd"))),
+              "MB", ours=True)
+    base = os.path.join(work, "dictd-build-" + label, "bench")
+    shutil.rmtree(os.path.dirname(base), ignore_errors=True)
+    os.makedirs(os.path.dirname(base))
+    seconds_d, peak_d = median_run(["dictfmt", "-c5", "--utf8", "-s", "bench", "-u", "local",
+                                    base], stdin_path=os.path.join(corpus, "dictd.c5"))
+    table.add(label, "build: time", "dictfmt -c5 (target: >= 1)", seconds_d, "s")
+    table.add(label, "build: peak memory", "dictfmt -c5", megabytes(peak_d * 1024), "MB")
+    table.add(label, "build: output size", "dictfmt (.index+.dict)",
+              megabytes(benchlib.tree_size([base + ".index", base + ".dict"])), "MB")
+    if not os.path.exists(os.path.join(bindir, "libRadixo.so")):
+        return
+    seconds_m, peak_m = compile_ours(bindir, with_morph(corpus, "English"), dicts)
+    task = "build with $MORPH: English: time"
+    table.add(label, task, "glossmill --compile", seconds_m, "s", ours=True)
+    table.add(label, task, "glossmill, no $MORPH (target: >= 0.67)", seconds, "s")
+    table.add(label, "build with $MORPH: English: peak memory", "glossmill --compile",
+              megabytes(peak_m * 1024), "MB", ours=True)
 
 
 def load_entries(corpus):
@@ -84,11 +168,20 @@ def make_queries(entries, n):
     common = [w for w, _ in sorted(freq.items(), key=lambda kv: -kv[1])[:50]]
     absent = ["zq%sx" % "".join(rnd.choice("bcdfghjklmnpqrstvwz") for _ in range(6))
               for _ in range(n)]
+    # Words met once in the whole source: each lookup reaches parts of the
+    # index that no other lookup has touched.
+    counts = {}
+    for e in entries:
+        for w in re.findall(r"[^\W\d_]{4,30}", e["left"] + " " + e["right"]):
+            w = w.lower()
+            counts[w] = counts.get(w, 0) + 1
+    once = sorted(w for w, c in counts.items() if c == 1)
     return {
         "headword": rnd.sample(heads, min(n, len(heads))),
         "phrase": pairs[:n],
         "frequent": [rnd.choice(common) for _ in range(n)] if common else [],
         "absent": absent,
+        "rare": rnd.sample(once, min(n, len(once))),
     }
 
 
@@ -104,14 +197,8 @@ def bench_ours(table, label, corpus, bindir, queries, work, per_process):
     shutil.rmtree(home, ignore_errors=True)
     dicts = os.path.join(home, "Dictionaries")
     os.makedirs(dicts)
-    src = os.path.join(corpus, "source.txt")
-    run = benchlib.run_measured([glossmill, "--compile", src, "--out", dicts, "--sep-type", "2",
-                                 "--quiet"])
-    table.add(label, "build: time", "glossmill --compile", run.seconds, "s", ours=True)
-    table.add(label, "build: peak memory", "glossmill --compile", run.peak_kb / 1024, "MB",
-              ours=True)
-    table.add(label, "build: output size", "glossmill (.gmd)",
-              benchlib.tree_size([dicts]) / 1e6, "MB", ours=True)
+    # The dictionary bench_build compiled.
+    shutil.copy(os.path.join(work, "build-" + label, "source.gmd"), dicts)
 
     for kind, qs in queries.items():
         if not qs:
@@ -132,6 +219,8 @@ def bench_ours(table, label, corpus, bindir, queries, work, per_process):
                   ours=True)
         table.add(label, "lookup %s p99" % kind, tool, benchlib.percentile(times, 99), "ms",
                   ours=True)
+        if kind == "rare":
+            table.add(label, "lookup rare p99", "target (>= 1)", RARE_P99_TARGET_MS, "ms")
     times = [benchlib.run_measured([glossmere, "--home", home, "--search", q, "--format", "json"],
                                    check=False).seconds * 1000
              for q in queries["headword"][:per_process]]
@@ -145,12 +234,8 @@ def bench_dictd(table, label, corpus, queries, work, per_process):
     base = os.path.join(work, "dictd-" + label, "bench")
     shutil.rmtree(os.path.dirname(base), ignore_errors=True)
     os.makedirs(os.path.dirname(base))
-    run = benchlib.run_measured(["dictfmt", "-c5", "--utf8", "-s", "bench", "-u", "local", base],
-                                stdin_path=os.path.join(corpus, "dictd.c5"))
-    table.add(label, "build: time", "dictfmt -c5", run.seconds, "s")
-    table.add(label, "build: peak memory", "dictfmt -c5", run.peak_kb / 1024, "MB")
-    table.add(label, "build: output size", "dictfmt (.index+.dict)",
-              benchlib.tree_size([base + ".index", base + ".dict"]) / 1e6, "MB")
+    benchlib.run_measured(["dictfmt", "-c5", "--utf8", "-s", "bench", "-u", "local", base],
+                          stdin_path=os.path.join(corpus, "dictd.c5"))
 
     # dictd drops its privileges: everything it touches must be readable,
     # and its log folder writable, by its own user.
@@ -319,6 +404,7 @@ def main():
         table.add(label, "source: size", "dictd2gloss",
                   os.path.getsize(os.path.join(corpus, "source.txt")) / 1e6, "MB")
         steps = [
+            ("build", lambda: bench_build(table, label, corpus, os.path.abspath(args.bin), work)),
             ("ours", lambda: bench_ours(table, label, corpus, os.path.abspath(args.bin), queries,
                                         work, args.per_process)),
             ("dictd", lambda: bench_dictd(table, label, corpus, queries, work, args.per_process)),
@@ -330,6 +416,13 @@ def main():
         for name, step in steps:
             print("== corpus %s: %s" % (label, name), file=sys.stderr)
             step()
+        if all(os.path.exists(b + ".index") for b in ENGLISH_BASES):
+            label_en = "%dMB English" % mb
+            print("== corpus %s: converting and building" % label_en, file=sys.stderr)
+            english = build_corpus(work, mb, english=True)
+            table.add(label_en, "source: size", "dictd2gloss",
+                      os.path.getsize(os.path.join(english, "source.txt")) / 1e6, "MB")
+            bench_build(table, label_en, english, os.path.abspath(args.bin), work)
     print("== import: FreeDict databases", file=sys.stderr)
     import_ok = import_bench.bench(table, DICTD_BASES, os.path.abspath(args.bin), work)
     print("== morphology", file=sys.stderr)
@@ -337,8 +430,9 @@ def main():
                       os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data",
                                    "en-ru-basic.txt"))
     print()
-    print("Benchmark: FreeDict deu-eng, eng-deu, eng-rus; %d queries per kind; "
-          "x ours = value / ours (above 1: the peer needs more)" % args.queries)
+    print("Benchmark: FreeDict deu-eng, eng-deu, eng-rus, and GCIDE with WordNet (English); "
+          "%d queries per kind; builds: median of %d runs; x ours = value / ours (above 1: "
+          "the peer needs more)" % (args.queries, BUILD_RUNS))
     print(table.render())
     if not import_ok:
         sys.exit("import check failed: see the headwords above")

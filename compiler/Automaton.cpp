@@ -18,6 +18,14 @@ void CAutomaton::CreateRoots() {
     m_nodes.resize(gmd::kRootCount);
 }
 
+void CAutomaton::Reserve(uint32_t nNodes) {
+    nNodes = std::min(nNodes, m_nNodeLimit);
+    m_nodes.reserve(nNodes);
+    // Every node but a root is the target of one relation; runs that grow
+    // leave some slack behind.
+    m_relations.reserve(nNodes + nNodes / 2);
+}
+
 uint32_t CAutomaton::AddNode() {
     if (m_nodes.size() >= m_nNodeLimit) ThrowError(kTooManyNodesText);
     m_nodes.emplace_back();

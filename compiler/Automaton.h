@@ -31,6 +31,9 @@ public:
     void CreateRoots();
 
     uint32_t GetNodeCount() const { return static_cast<uint32_t>(m_nodes.size()); }
+    // Room for about this many nodes, so that the arrays need not be moved
+    // as they grow; room not used is never touched, so it costs no memory.
+    void Reserve(uint32_t nNodes);
 
     // Walks form + "+" from the root of its first unit, adding the missing
     // nodes, and returns the end node in nEnd. Fails, with the error text

@@ -3,12 +3,15 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <exception>
 #include <new>
+#include <thread>
 
 #include "ArticlePass.h"
-#include "ArticleWords.h"
 #include "CompileTexts.h"
 #include "DictCompiler.h"
+#include "ParsedBatches.h"
 #include "core/Stopwatch.h"
 #include "dictformat/MappedPages.h"
 
@@ -33,12 +36,32 @@ std::u16string JoinLines(const std::vector<std::u16string>& lines) {
 
 }  // namespace
 
-// Takes each parsed article: its record, then its words into the index.
-class CDictCompiler::CPassObserver : public CArticlePassObserver {
+// The parsing side of the pass, on a thread of its own: reads and parses the
+// articles and passes them on in batches, each word's text already hashed.
+class CDictCompiler::CParseSide : public CArticlePassObserver, public CIndexWordSink {
 public:
-    explicit CPassObserver(CDictCompiler& compiler) : m_c(compiler) {}
+    CParseSide(CDictCompiler& compiler, CBatchQueue& queue) : m_c(compiler), m_queue(queue) {}
 
-    bool IsAborted() override { return m_c.IsAborted(); }
+    void Run() {
+        try {
+            if (m_c.m_bLowerPriority) LowerThreadPriority();
+            m_pBatch = m_queue.TakeEmpty();
+            if (m_pBatch) {
+                CArticleIndex article;
+                ParseContext ctx;
+                m_result = RunArticlePass(*m_c.m_pSource, article, ctx, this, this);
+                if (m_pBatch && m_pBatch->GetArticleCount() > 0) m_queue.Push(std::move(m_pBatch));
+            }
+        } catch (...) {
+            m_exception = std::current_exception();
+        }
+        m_queue.Finish();
+    }
+    const ArticlePassResult& GetResult() const { return m_result; }
+    // What the thread threw, to be thrown again on the compile thread.
+    std::exception_ptr GetException() const { return m_exception; }
+
+    bool IsAborted() override { return m_c.IsAborted() || m_queue.IsClosed() || !m_pBatch; }
     void OnProgress(int32_t nBytePos) override {
         m_c.SetProgressPos(nBytePos);
         if (nBytePos >= m_nReleaseAt) {
@@ -49,32 +72,31 @@ public:
         }
     }
     bool OnArticle(CArticleIndex& article) override {
-        CIndexBuilder& builder = m_c.m_builder;
-        builder.AddArticleRecord(article.GetRecord());
-        const std::span<CWordIndex> words = m_words.GetWords();
-        builder.PrefetchWords(words, m_hashes);
-        for (size_t i = 0; i < words.size(); ++i) {
-            if (!builder.AddWord(words[i], m_hashes[i])) {
-                m_strIndexError = builder.GetError();
-                article.SetError(m_strIndexError);
-                return false;
-            }
+        m_pBatch->EndArticle(article.GetRecord());
+        if (m_pBatch->GetWordCount() >= kBatchWords ||
+            m_pBatch->GetArticleCount() >= kBatchArticles) {
+            m_queue.Push(std::move(m_pBatch));
+            m_pBatch = m_queue.TakeEmpty();  // none once the indexer has stopped
         }
-        m_words.Clear();
         return true;
     }
 
-    CArticleWords& Words() { return m_words; }
-    const std::u16string& GetIndexError() const { return m_strIndexError; }
+    bool AddIndexWord(CArticleIndex& article, const IndexWord& word) override {
+        return m_pBatch->AddIndexWord(article, word);
+    }
+    void EndOfPart(CArticleIndex& article) override { m_pBatch->EndOfPart(article); }
 
 private:
     static constexpr int32_t kReleaseStep = 16 << 20;
+    static constexpr size_t kBatchWords = 16384;
+    static constexpr size_t kBatchArticles = 4096;
 
     CDictCompiler& m_c;
+    CBatchQueue& m_queue;
+    std::unique_ptr<CParsedBatch> m_pBatch;
     int32_t m_nReleaseAt = kReleaseStep;
-    CArticleWords m_words;
-    std::vector<uint32_t> m_hashes;
-    std::u16string m_strIndexError;
+    ArticlePassResult m_result;
+    std::exception_ptr m_exception;
 };
 
 bool CDictCompiler::LoadLemmatizers(std::u16string& strReports) {
@@ -103,25 +125,40 @@ bool CDictCompiler::LoadLemmatizers(std::u16string& strReports) {
 
 // One pass over the articles checks the syntax and builds the index: every
 // accepted word goes into the index as it comes, so the source is parsed
-// once. Nothing is written before the whole source has been checked.
+// once. Nothing is written before the whole source has been checked. The
+// parsing runs on a thread of its own, a few batches ahead of the indexing;
+// the outcome is what one thread doing both in turn would have met first.
 bool CDictCompiler::RunPass() {
     SetStatusText(kStatusChecking);
     SetProgress(0, 0, static_cast<int64_t>(m_nSourceSize));
-    CPassObserver observer(*this);
-    CArticleIndex article;
-    ParseContext ctx;
-    const ArticlePassResult result =
-        RunArticlePass(*m_pSource, article, ctx, &observer.Words(), &observer);
+    CBatchQueue queue(kBatchCount);
+    CParseSide parser(*this, queue);
+    std::thread thread([&parser] { parser.Run(); });
+    std::u16string strIndexError;
+    try {
+        while (std::unique_ptr<CParsedBatch> pBatch = queue.Pop()) {
+            if (strIndexError.empty() && !IsAborted()) IndexBatch(*pBatch, strIndexError);
+            if (!strIndexError.empty() || IsAborted()) queue.Close();
+            queue.Recycle(std::move(pBatch));
+        }
+    } catch (...) {
+        queue.Close();
+        thread.join();
+        throw;
+    }
+    thread.join();
     ReleaseMappedPages(m_pSource->GetMapView(), m_pSource->GetMapView().size());
+    if (parser.GetException()) std::rethrow_exception(parser.GetException());
+    if (!strIndexError.empty()) {
+        ReportWriteError(strIndexError);
+        return false;
+    }
+    const ArticlePassResult& result = parser.GetResult();
     if (result.nOutcome == ArticlePassResult::ABORTED || IsAborted()) return false;
     if (result.nOutcome == ArticlePassResult::FAILED) {
-        if (!observer.GetIndexError().empty()) {
-            ReportWriteError(observer.GetIndexError());
-        } else {
-            SetError(result.strError);
-            m_nLine = result.nLine;
-            m_bError = true;
-        }
+        SetError(result.strError);
+        m_nLine = result.nLine;
+        m_bError = true;
         return false;
     }
     SetStatusText(kStatusProcessing);
@@ -134,6 +171,28 @@ bool CDictCompiler::RunPass() {
     m_pSource->SetArticleCount(result.nArticles);
     m_pSource->SetWordCount(result.nWords);
     return true;
+}
+
+// Indexes a batch's articles in order: each record, then its words. The
+// words' lookups are started a few words ahead so that they overlap.
+void CDictCompiler::IndexBatch(const CParsedBatch& batch, std::u16string& strError) {
+    constexpr size_t kAhead = 8;
+    const size_t nWords = batch.GetWordCount();
+    for (size_t i = 0; i < std::min(kAhead, nWords); ++i)
+        m_builder.PrefetchForm(batch.GetWord(i).nHash);
+    size_t w = 0;
+    for (size_t a = 0; a < batch.GetArticleCount(); ++a) {
+        if (IsAborted()) return;
+        m_builder.AddArticleRecord(batch.GetRecord(a));
+        for (; w < batch.GetWordEnd(a); ++w) {
+            if (w + kAhead < nWords) m_builder.PrefetchForm(batch.GetWord(w + kAhead).nHash);
+            const CParsedBatch::Word& word = batch.GetWord(w);
+            if (!m_builder.AddWord(batch.GetText(word), word.nHash, word.occ)) {
+                strError = m_builder.GetError();
+                return;
+            }
+        }
+    }
 }
 
 bool CDictCompiler::WriteOutput() {
@@ -195,6 +254,9 @@ void CDictCompiler::CompileThread() {
             }
             m_builder.Start(m_morph, m_pLemmas, &m_charMap);
             m_builder.GetAutomaton().SetNodeLimit(m_nNodeLimit);
+            // Sources seen so far need about one node per 32 bytes.
+            m_builder.GetAutomaton().Reserve(
+                static_cast<uint32_t>(std::min<uint64_t>(m_nSourceSize / 32, gmd::kMaxNodeCount)));
             if (LoadLemmatizers(strReports) && RunPass()) WriteOutput();
         }
     } catch (const CMyObjectThrow& e) {

@@ -26,6 +26,7 @@
 #include "DictSource.h"
 #include "IndexBuilder.h"
 #include "LemmaSource.h"
+#include "ParsedBatches.h"
 #include "core/MyObject.h"
 #include "core/UnicodeMappingFile.h"
 #include "dictformat/DictIndexFile.h"
@@ -99,12 +100,13 @@ public:
     void SetNodeLimit(uint32_t nLimit) { m_nNodeLimit = nLimit; }
 
 private:
-    class CPassObserver;
+    class CParseSide;
 
     void CompileThread();
     void ResetRun();
     bool LoadLemmatizers(std::u16string& strReports);
     bool RunPass();
+    void IndexBatch(const CParsedBatch& batch, std::u16string& strError);
     bool WriteOutput();
     void Finish(const std::u16string& strReports);
     void SetProgress(int32_t nMin, int64_t nPos, int64_t nMax);
@@ -133,6 +135,7 @@ private:
     uint64_t m_nSourceSize = 0;
     uint64_t m_nOutputSize = 0;
     uint32_t m_nNodeLimit = gmd::kMaxNodeCount;
+    static constexpr size_t kBatchCount = 4;  // parsed batches under way at once
     bool m_bLowerPriority = true;
     bool m_bFixedDateAndKey = false;
     uint32_t m_dwFixedDate = 0;

@@ -38,6 +38,14 @@ bool CDictSource::ReadNextArticle(std::u16string& strText, int32_t& nBegin, int3
 
     try {
         while (true) {
+            if (!strText.empty()) {
+                // Most units are plain ASCII that can end neither a line nor
+                // an article: they are taken a run at a time.
+                const size_t n = ReadMapAsciiRun(strText, cLineEndLast, cSepLast);
+                pos.nBytePos += static_cast<int32_t>(n);
+                pos.nCharPos += static_cast<int32_t>(n);
+                if (n > 0 && pos.nBytePos >= nTextEnd) return finish(0);
+            }
             char16_t c = 0;
             const int nBytes = ReadMapSymb(c);
             if (nBytes == 0) {

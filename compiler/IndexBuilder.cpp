@@ -1,5 +1,7 @@
 #include "IndexBuilder.h"
 
+#include <algorithm>
+
 using namespace gmd;
 
 namespace {
@@ -25,6 +27,8 @@ void CIndexBuilder::Start(std::span<const MorphUse> morph, CLemmaSource* pLemmas
                           const CharMap* pCharMap) {
     Reset();
     m_morph.assign(morph.begin(), morph.end());
+    m_bFormsSideFree = std::all_of(morph.begin(), morph.end(),
+                                   [](const MorphUse& m) { return m.nSide == gmd::kSideBoth; });
     m_pLemmas = pLemmas;
     m_pCharMap = pCharMap;
     m_autom.CreateRoots();
@@ -93,7 +97,18 @@ bool CIndexBuilder::Append(uint32_t nList, const WordOccurrence& occ) {
 }
 
 bool CIndexBuilder::AddWord(CWordIndex& word, uint32_t nHash) {
-    const std::u16string& text = word.GetText();
+    const WordOccurrence occ{static_cast<uint32_t>(word.GetWordNum()),
+                             static_cast<uint32_t>(word.GetPosition()), word.GetSpan(),
+                             static_cast<uint32_t>(word.GetArticle()), word.GetFlags()};
+    return AddOccurrence(word.GetText(), nHash, occ, &word);
+}
+
+bool CIndexBuilder::AddWord(std::u16string_view text, uint32_t nHash, const WordOccurrence& occ) {
+    return AddOccurrence(text, nHash, occ, nullptr);
+}
+
+bool CIndexBuilder::AddOccurrence(std::u16string_view text, uint32_t nHash,
+                                  const WordOccurrence& occ, CWordIndex* pWord) {
     CFormTable::Slot* pSlot = m_forms.Find(text, nHash);
     if (pSlot == nullptr) {
         uint32_t nNew = kUnknown;
@@ -102,17 +117,23 @@ bool CIndexBuilder::AddWord(CWordIndex& word, uint32_t nHash) {
         pSlot = m_forms.Find(text, nHash);
     }
     const uint32_t nText = pSlot->nForm;
-    const int nSide = word.IsRightPart() ? 1 : 0;
+    const int nSide = (occ.byFlags & gmd::WORD_RIGHT_PART) != 0 ? 1 : 0;
     uint32_t nRef = pSlot->nWordForms[nSide];
+    // Where every language applies to both parts, a text has the same forms
+    // in either part: the lemmatiser is asked once per text.
+    if (nRef == kUnknown && m_bFormsSideFree) nRef = pSlot->nWordForms[1 - nSide];
     if (nRef == kUnknown) {
-        if (!ResolveWordForms(word, nRef)) return false;
+        if (pWord == nullptr) {
+            pWord = &m_scratchWord;
+            pWord->Clear();
+            pWord->SetUpperText(text);
+            pWord->SetFlags(occ.byFlags);
+        }
+        if (!ResolveWordForms(*pWord, nRef)) return false;
         pSlot = m_forms.Find(text, nHash);  // the table may have grown
         pSlot->nWordForms[nSide] = nRef;
     }
     ++pSlot->nCount;
-    const WordOccurrence occ{static_cast<uint32_t>(word.GetWordNum()),
-                             static_cast<uint32_t>(word.GetPosition()), word.GetSpan(),
-                             static_cast<uint32_t>(word.GetArticle()), word.GetFlags()};
     if (!Append(nText, occ)) return false;
     const uint32_t nForms = m_formRefs[nRef];
     for (uint32_t i = 1; i <= nForms; ++i) {
@@ -121,15 +142,6 @@ bool CIndexBuilder::AddWord(CWordIndex& word, uint32_t nHash) {
         if (!Append(nList, occ)) return false;
     }
     return true;
-}
-
-void CIndexBuilder::PrefetchWords(std::span<const CWordIndex> words,
-                                  std::vector<uint32_t>& hashes) const {
-    hashes.clear();
-    for (const CWordIndex& word : words) {
-        hashes.push_back(CFormTable::Hash(word.GetText()));
-        m_forms.Prefetch(hashes.back());
-    }
 }
 
 bool CIndexBuilder::FinishLists() {

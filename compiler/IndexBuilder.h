@@ -9,8 +9,9 @@
 // file's lists are made from the streams when it is written.
 //
 // The forms of a word depend only on its text and its part (left or right),
-// so they are worked out, lemmatiser included, once per distinct pair; every
-// later occurrence reuses the list numbers found the first time.
+// so they are worked out, lemmatiser included, once per distinct pair (once
+// per text where no language is limited to one part); every later
+// occurrence reuses the list numbers found the first time.
 #pragma once
 
 #include <cstdint>
@@ -43,9 +44,12 @@ public:
     bool AddWord(CWordIndex& word) { return AddWord(word, CFormTable::Hash(word.GetText())); }
     // The same with the hash of the word's text (CFormTable::Hash) at hand.
     bool AddWord(CWordIndex& word, uint32_t nHash);
-    // Hashes the words' texts and starts fetching what AddWord will read for
-    // them, so that their lookups overlap instead of waiting in turn.
-    void PrefetchWords(std::span<const CWordIndex> words, std::vector<uint32_t>& hashes) const;
+    // The same for a word given by its upper-cased text and its occurrence
+    // (the article field holds the article index).
+    bool AddWord(std::u16string_view text, uint32_t nHash, const WordOccurrence& occ);
+    // Starts fetching what AddWord will read for a word whose text has this
+    // hash, so that several words' lookups overlap instead of waiting in turn.
+    void PrefetchForm(uint32_t nHash) const { m_forms.Prefetch(nHash); }
     // After the last word: the size of every list; false (with the text)
     // when the occurrences would not fit a compiled file.
     bool FinishLists();
@@ -85,6 +89,10 @@ private:
     bool ResolveForm(std::u16string_view form, uint32_t& nList);
     // Works out the further forms of the word's text and part once.
     bool ResolveWordForms(CWordIndex& word, uint32_t& nRef);
+    // pWord: the word as an object, or nullptr to make one from text and occ
+    // when its forms are needed.
+    bool AddOccurrence(std::u16string_view text, uint32_t nHash, const WordOccurrence& occ,
+                       CWordIndex* pWord);
     bool Append(uint32_t nList, const WordOccurrence& occ);
 
     CAutomaton m_autom;
@@ -101,7 +109,9 @@ private:
     uint64_t m_nOccurrences = 0;
     uint64_t m_nWindow = COccurrenceStreams::kDefaultWindow;
 
+    CWordIndex m_scratchWord;  // for words that come without their object
     std::vector<MorphUse> m_morph;
+    bool m_bFormsSideFree = true;  // no language is limited to one part
     CLemmaSource* m_pLemmas = nullptr;
     const CharMap* m_pCharMap = nullptr;
 };

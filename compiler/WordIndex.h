@@ -24,6 +24,8 @@ public:
 
     // Stores the text upper-cased.
     void SetText(std::u16string_view strText);
+    // Stores a text that is upper-cased already, as it is.
+    void SetUpperText(std::u16string_view strText) { m_strText.assign(strText); }
     const std::u16string& GetText() const { return m_strText; }
 
     int GetLemmCount() const { return static_cast<int>(m_arrForms.size()); }

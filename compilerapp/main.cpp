@@ -17,9 +17,9 @@
 #include "core/CommandLineParser.h"
 #include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
-#include "core/ProgramFolder.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
+#include "core/UserFolders.h"
 #include "core/Utf8.h"
 #include "dialog/MillApp.h"
 
@@ -43,19 +43,22 @@ void PrintError(std::u16string_view text) {
     std::fprintf(stderr, "%s\n", ToConsoleText(text).c_str());
 }
 
-std::filesystem::path OutputFolder(const GlossmillOptions& options,
-                                   const std::filesystem::path& programFolder) {
+std::filesystem::path OutputFolder(const GlossmillOptions& options, const CInstallLayout& layout) {
     if (options.outDir) return *options.outDir;
-    // The program's own dictionaries folder is made on first use.
-    const std::filesystem::path folder = options.homeDir.value_or(programFolder) / "Dictionaries";
+    const CUserFolders folders =
+        GetUserFolders(layout, options.homeDir ? Wide(*options.homeDir) : std::u16string());
+    // The user's dictionaries folder is made on first use.
+    std::u16string strError;
+    if (folders.bPerUser && !PrepareUserFolders(folders, layout, u"Glossmill.ini", strError))
+        PrintError(strError);
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    return folder;
+    std::filesystem::create_directories(ToUtf8(folders.strDictionariesFolder), ec);
+    return ToUtf8(folders.strDictionariesFolder);
 }
 
 int Compile(const GlossmillOptions& options) {
-    const std::filesystem::path programFolder = ToFileName(GetProgramFolder());
-    const std::filesystem::path outFolder = OutputFolder(options, programFolder);
+    const CInstallLayout layout = GetInstallLayout();
+    const std::filesystem::path outFolder = OutputFolder(options, layout);
     std::error_code ec;
     if (outFolder.empty() || !std::filesystem::is_directory(outFolder, ec)) {
         PrintError(FormatTextId(IDS_FOLDER_NOT_FOUND, {Wide(outFolder)}));
@@ -70,9 +73,8 @@ int Compile(const GlossmillOptions& options) {
     }
 
     // The lemmatiser library and its data folders sit side by side.
-    const std::u16string strLibraryFolder = GetInstallLayout().strLibraryFolder;
-    CLemmatizer lemmatizer(strLibraryFolder);
-    lemmatizer.SetMorphologyRoot(strLibraryFolder);
+    CLemmatizer lemmatizer(layout.strLibraryFolder);
+    lemmatizer.SetMorphologyRoot(layout.strLibraryFolder);
     CLemmatizerSource lemmas(lemmatizer);
     CDictCompiler compiler;
     // Nothing here waits on the user: the compile may take the full priority.
@@ -128,6 +130,21 @@ QStringList HomeArguments(const GlossmillOptions& options) {
     return {QStringLiteral("--home"), QString::fromStdString(options.homeDir->string())};
 }
 
+// The window keeps its settings in the user's config folder, made with the
+// default settings on the first start of an installed program.
+int RunWindow(int argc, char** argv, const GlossmillOptions& options) {
+    const CInstallLayout layout = GetInstallLayout();
+    const CUserFolders folders =
+        GetUserFolders(layout, options.homeDir ? Wide(*options.homeDir) : std::u16string());
+    std::u16string strError;
+    if (folders.bPerUser && !PrepareUserFolders(folders, layout, u"Glossmill.ini", strError)) {
+        PrintError(strError);
+        return kExitFailed;
+    }
+    return RunMillWindow(argc, argv, ToUtf8(folders.strConfigFolder),
+                         ToUtf8(folders.strDictionariesFolder), HomeArguments(options));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,8 +160,7 @@ int main(int argc, char** argv) {
             std::printf("glossmill %s\n", GLOSS_VERSION);
             return kExitOk;
         case GlossmillOptions::Action::Window:
-            return RunMillWindow(argc, argv, options->homeDir.value_or(ToUtf8(GetProgramFolder())),
-                                 HomeArguments(*options));
+            return RunWindow(argc, argv, *options);
         case GlossmillOptions::Action::Import:
             return RunImport(*options);
         case GlossmillOptions::Action::Compile:

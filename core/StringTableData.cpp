@@ -129,6 +129,7 @@ constexpr StringTableEntry kShellTexts[] = {
     {40311, u"Help Topics in English not found"},
     {40315, u"Dictionary information file not found"},
     {40316, u"The file\n'%s'\ncannot be deleted.\nSharing violation error or permission denied."},
+    {40317, u"The dictionary '%s' is installed for every user and cannot be deleted here."},
     {40402, u"Stop text search?"},
     {40403, u"Delete group '%s'?"},
     {40404, u"Delete dictionary '%s'?"},

@@ -109,6 +109,21 @@ uint32_t CUnicodeMappingFile::ReadMap(void* pBuf, uint32_t nCount) {
     return n;
 }
 
+size_t CUnicodeMappingFile::ReadMapAsciiRun(std::u16string& text, char16_t stop1, char16_t stop2) {
+    if (m_nEncoding != ENCODING_NOBOM && m_nEncoding != ENCODING_UTF8) return 0;
+    const uint8_t* const p = m_pView + m_nMapPos;
+    const size_t nLeft = m_nMapEnd > m_nMapPos ? static_cast<size_t>(m_nMapEnd - m_nMapPos) : 0;
+    size_t n = 0;
+    while (n < nLeft && p[n] < 0x80 && p[n] != stop1 && p[n] != stop2)
+        ++n;
+    if (n == 0) return 0;
+    const size_t nOld = text.size();
+    text.resize(nOld + n);
+    std::copy(p, p + n, text.begin() + static_cast<std::ptrdiff_t>(nOld));
+    m_nMapPos += static_cast<int32_t>(n);
+    return n;
+}
+
 int CUnicodeMappingFile::ReadMapSymbSlow(char16_t& symb) {
     if (m_nEncoding == ENCODING_NODEF) {
         ThrowError(u"Error in CUnicodeMappingFile::ReadMapSymb(...)\nnEncoding = ENCODING_NODEF");

@@ -32,6 +32,12 @@ public:
     // The decoding of ReadSymb over the mapped bytes: bytes consumed, 0 at
     // the end of the text; faults set 41333 and throw CMyObjectThrow.
     int ReadMapSymb(char16_t& symb);
+    // Appends to text the run of ASCII bytes at the read position, as units,
+    // and moves past it: it ends before the first byte of 0x80 or more, the
+    // first byte equal to stop1 or stop2, or the end of the text. Only UTF-8
+    // text (with or without its mark) has such runs; otherwise 0. The number
+    // of units appended.
+    size_t ReadMapAsciiRun(std::u16string& text, char16_t stop1, char16_t stop2);
     // The mapped bytes; empty when closed.
     std::string_view GetMapView() const {
         return {reinterpret_cast<const char*>(m_pView), static_cast<size_t>(m_nViewSize)};

@@ -16,6 +16,7 @@
 #include "GmdLayout.h"
 #include "GmdOutputFile.h"
 #include "GmdWriter.h"
+#include "MappedPages.h"
 #include "ReadOnlyMapping.h"
 
 class CDictIndexFile : public CDictCommon {
@@ -131,6 +132,7 @@ private:
     void ReleaseReading();
 
     CReadOnlyMapping m_mapping;
+    CPagePrefetcher m_prefetcher;  // stopped before the mapping goes
     CGmdIndexView m_indexView;
     // What the file was when it was read: device, inode, size, time of
     // change in nanoseconds.

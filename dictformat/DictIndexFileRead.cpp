@@ -29,6 +29,7 @@ void CDictIndexFile::Close() {
 
 void CDictIndexFile::ReleaseReading() {
     m_indexView = CGmdIndexView();
+    m_prefetcher.Stop();
     m_mapping.Release();
     m_identity.reset();
 }
@@ -78,6 +79,10 @@ bool CDictIndexFile::ReadDictionary(uint8_t nMinVersion) {
         CGmdIndexView(MappedBytes(), static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_NODES]),
                       static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_RELATIONS]),
                       static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_TEXT]), m_arrTextKey);
+    // Every lookup walks the automaton at random: its node table and relation
+    // blocks are made resident ahead of the lookups, without delaying them.
+    m_prefetcher.Start(m_mapping.Bytes(), static_cast<size_t>(m_arrBlockPos[gmd::BLOCK_NODES]),
+                       static_cast<size_t>(m_arrBlockPos[gmd::BLOCK_OCCURRENCES]));
     return true;
 }
 

@@ -149,6 +149,20 @@ bool CGmdOutputFile::Flush() {
     return true;
 }
 
+int CGmdOutputFile::WriteAt(uint64_t nOffset, std::span<const uint8_t> bytes) const {
+    if (m_nFd < 0) return EBADF;
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(m_nFd, bytes.data(), bytes.size(), static_cast<off_t>(nOffset));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        nOffset += static_cast<uint64_t>(n);
+        bytes = bytes.subspan(static_cast<size_t>(n));
+    }
+    return 0;
+}
+
 bool CGmdOutputFile::Write(std::span<const uint8_t> bytes) {
     if (m_bFailed || m_nFd < 0) return false;
     while (!bytes.empty()) {

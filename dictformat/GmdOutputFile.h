@@ -32,6 +32,14 @@ public:
     uint8_t* Reserve(size_t n);
     bool CommitReserved(size_t n);
 
+    // Writes bytes at an absolute offset past everything Write will have
+    // written, unbuffered and uncounted: a block that another thread fills
+    // while Write goes on. 0, or the errno value; the object's error text
+    // is left alone, so that the two threads never share it.
+    int WriteAt(uint64_t nOffset, std::span<const uint8_t> bytes) const;
+    // Counts bytes that WriteAt wrote towards the calculated size.
+    void AddWritten(uint64_t nBytes) { m_nWritten += nBytes; }
+
     // Bytes written so far, buffered ones included.
     uint64_t GetCalculatedSize() const { return m_nWritten; }
     // Flushes the buffer and asks the file system how long the file is.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <thread>
 
 #include "core/MyObject.h"
 
@@ -81,7 +83,7 @@ bool CGmdWriter::Aborted() {
 }
 
 void CGmdWriter::Progress() {
-    uint64_t nDone = m_out.GetCalculatedSize();
+    uint64_t nDone = m_out.GetCalculatedSize() + (m_pTextDone ? m_pTextDone->load() : 0);
     if (m_nTotal == 0 || nDone < m_nNextProgress) return;
     m_nNextProgress = nDone + kProgressStep;
     if (m_control.progress) m_control.progress(std::min(nDone, m_nTotal), m_nTotal);
@@ -242,23 +244,81 @@ bool CGmdWriter::WriteLists(const CCompiledIndex& index) {
     return true;
 }
 
-bool CGmdWriter::WriteText(const std::array<uint16_t, 4>& key, const GmdTextReader& readText) {
-    std::vector<char16_t> units(kTextChunk);
-    uint64_t nUnit = 0;
-    for (;;) {
-        if (Aborted()) return true;
-        size_t n = readText(units);
-        if (n == 0) break;
-        if (m_out.GetCalculatedSize() + 2 * n > kMaxFileSize) return Fail(kFileTooLargeText);
-        uint8_t* p = m_out.Reserve(2 * n);
-        if (p == nullptr) return FailFromOutput();
-        for (size_t i = 0; i < n; ++i, ++nUnit) {
-            gmd::PutU16(p + 2 * i, ScrambleSymb(units[i], nUnit, key));
+// What the text thread reports back; the writer reads it once the thread
+// has ended, apart from the byte count, which the progress reads on the way.
+struct CGmdWriter::TextJob {
+    std::atomic<bool> bStop{false};  // set by the writer when the index failed
+    std::atomic<uint64_t> nBytes{0};
+    bool bAborted = false;
+    std::u16string strError;
+};
+
+void CGmdWriter::WriteText(const std::array<uint16_t, 4>& key, const GmdTextReader& readText,
+                           TextJob& job) const {
+    try {
+        std::vector<char16_t> units(kTextChunk);
+        std::vector<uint8_t> bytes(2 * kTextChunk);
+        uint64_t nUnit = 0;
+        uint64_t nPos = m_blockPos[BLOCK_TEXT];
+        for (;;) {
+            if (job.bStop || (m_control.isAborted && m_control.isAborted())) {
+                job.bAborted = !job.bStop;
+                return;
+            }
+            const size_t n = readText(units);
+            if (n == 0) return;
+            if (nPos + 2 * n > kMaxFileSize) {
+                job.strError = kFileTooLargeText;
+                return;
+            }
+            for (size_t i = 0; i < n; ++i, ++nUnit) {
+                gmd::PutU16(bytes.data() + 2 * i, ScrambleSymb(units[i], nUnit, key));
+            }
+            if (const int nErr = m_out.WriteAt(nPos, std::span(bytes.data(), 2 * n)); nErr != 0) {
+                job.strError = SystemErrorText(nErr);
+                return;
+            }
+            nPos += 2 * n;
+            job.nBytes += 2 * n;
         }
-        if (!m_out.CommitReserved(2 * n)) return FailFromOutput();
-        Progress();
+    } catch (const CMyObjectThrow& e) {
+        job.strError = e.GetError();
+    } catch (const std::bad_alloc&) {
+        job.strError = u"Not enough memory";
     }
-    return true;
+}
+
+// Records, automaton and lists in order, and meanwhile, on a thread of its
+// own, the text block, whose place is known from the block positions: the
+// two largest parts of the file are written at once. The stages are checked
+// against the file's length once both are through.
+bool CGmdWriter::WriteIndexAndText(const std::array<uint16_t, 4>& key, const CCompiledIndex& index,
+                                   const GmdTextReader& readText) {
+    TextJob job;
+    bool bIndexOk = false;
+    {
+        std::jthread text([&] { WriteText(key, readText, job); });
+        m_pTextDone = &job.nBytes;
+        try {
+            bIndexOk = WriteArticles(index) && !m_bAborted && WriteNodeTable(index) &&
+                       !m_bAborted && WriteRelations(index) && !m_bAborted && WriteLists(index) &&
+                       !m_bAborted;
+        } catch (...) {
+            job.bStop = true;
+            m_pTextDone = nullptr;
+            throw;
+        }
+        if (!bIndexOk) job.bStop = true;
+    }
+    m_pTextDone = nullptr;
+    if (!bIndexOk) return m_bAborted;
+    if (!job.strError.empty()) return Fail(job.strError);
+    if (job.bAborted) {
+        m_bAborted = true;
+        return true;
+    }
+    m_out.AddWritten(job.nBytes);
+    return CheckSize();
 }
 
 bool CGmdWriter::Write(const GmdHeader& header, uint32_t dwDate, const std::array<uint16_t, 4>& key,
@@ -294,13 +354,10 @@ bool CGmdWriter::Write(const GmdHeader& header, uint32_t dwDate, const std::arra
         }
         if (!CheckSize()) return false;
 
-        // 5-7. Records, automaton, lists, text; each stage ends with a size
-        // check. An abort leaves the loops early and the result is false with
-        // no error text.
-        return WriteArticles(index) && !m_bAborted && CheckSize() && WriteNodeTable(index) &&
-               !m_bAborted && WriteRelations(index) && !m_bAborted && WriteLists(index) &&
-               !m_bAborted && CheckSize() && WriteText(key, readText) && !m_bAborted &&
-               CheckSize() && (ReportEnd(), true);
+        // 5-7. Records, automaton, lists, text, and a size check at the end.
+        // An abort leaves the loops early and the result is false with no
+        // error text.
+        return WriteIndexAndText(key, index, readText) && !m_bAborted && (ReportEnd(), true);
     } catch (const CMyObjectThrow& e) {
         return Fail(e.GetError());
     }

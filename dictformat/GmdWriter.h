@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -106,7 +107,12 @@ private:
     bool WriteNodeTable(const CCompiledIndex& index);
     bool WriteRelations(const CCompiledIndex& index);
     bool WriteLists(const CCompiledIndex& index);
-    bool WriteText(const std::array<uint16_t, 4>& key, const GmdTextReader& readText);
+    struct TextJob;
+    // On its own thread, while the index is written: the text block at B4.
+    void WriteText(const std::array<uint16_t, 4>& key, const GmdTextReader& readText,
+                   TextJob& job) const;
+    bool WriteIndexAndText(const std::array<uint16_t, 4>& key, const CCompiledIndex& index,
+                           const GmdTextReader& readText);
 
     bool Put(std::span<const uint8_t> bytes);
     bool PutU32(uint32_t v);
@@ -121,6 +127,7 @@ private:
     const GmdWriteControl& m_control;
     std::array<uint64_t, gmd::kBlockCount> m_blockPos{};
     uint64_t m_nTotal = 0;
+    const std::atomic<uint64_t>* m_pTextDone = nullptr;  // text bytes, while they are written
     uint64_t m_nNextProgress = 0;
     bool m_bAborted = false;
 };

@@ -52,18 +52,34 @@ void CDictLibrary::Clear() {
     m_strLoadMessages.clear();
 }
 
-bool CDictLibrary::ScanFolder(std::u16string_view strFolder) {
+bool CDictLibrary::ScanFolder(std::u16string_view strFolder,
+                              std::span<const std::u16string> systemFolders) {
     Clear();
     ClearError();
     std::u16string folder(strFolder);
     if (folder.empty() || folder.back() != u'/') folder += u'/';
     std::error_code ec;
-    if (!std::filesystem::is_directory(ToFileName(folder), ec)) {
+    const bool bFound = std::filesystem::is_directory(ToFileName(folder), ec);
+    if (bFound) AddFolder(folder, false);
+    for (std::u16string system : systemFolders) {
+        if (system.empty() || system.back() != u'/') system += u'/';
+        if (system != folder) AddFolder(system, true);
+    }
+    if (!bFound) {
         SetError(FormatTextId(41325, {folder}) + u"\r\n" + FormatTextId(41011));
         return false;
     }
+    return true;
+}
+
+void CDictLibrary::AddFolder(const std::u16string& folder, bool bSystem) {
     for (const std::string& name : ListDictionaryFiles(ToFileName(folder))) {
-        const std::u16string path = folder + FromFileName(name);
+        const std::u16string strName = FromFileName(name);
+        if (bSystem && std::ranges::any_of(m_arrEntries, [&](const CEntry& entry) {
+                return entry.pDict->GetFileName() == strName;
+            }))
+            continue;
+        const std::u16string path = folder + strName;
         auto pDict = std::make_unique<CDictIndexFile>();
         const bool bListed = OpenDictionary(path, *pDict, kMinFormatVersion);
         if (!GetError().empty()) {
@@ -71,9 +87,8 @@ bool CDictLibrary::ScanFolder(std::u16string_view strFolder) {
             m_strLoadMessages += GetError();
             ClearError();
         }
-        if (bListed) m_arrEntries.push_back({std::move(pDict), std::nullopt});
+        if (bListed) m_arrEntries.push_back({std::move(pDict), std::nullopt, bSystem});
     }
-    return true;
 }
 
 bool CDictLibrary::OpenDictionary(std::u16string_view strPath, CDictIndexFile& dict,
@@ -110,6 +125,11 @@ bool CDictLibrary::CheckReadFault(CDictIndexFile& dict) {
 void CDictLibrary::CloseAllFiles() {
     for (CEntry& entry : m_arrEntries)
         entry.pDict->Close();
+}
+
+bool CDictLibrary::IsSystemDictionary(const CDictIndexFile& dict) const {
+    const CEntry* pEntry = FindEntry(dict);
+    return pEntry != nullptr && pEntry->bSystem;
 }
 
 CDictIndexFile* CDictLibrary::GetDictionary(int nIndex) const {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,9 +38,13 @@ public:
     CDictLibrary& operator=(const CDictLibrary&) = delete;
 
     // Empties the list and opens every "*.gmd" file of the folder, sorted by
-    // the bytes of their names. False only when the folder is missing (41325,
-    // 41011). Files that failed leave their messages in GetLoadMessages.
-    [[nodiscard]] bool ScanFolder(std::u16string_view strFolder);
+    // the bytes of their names, then those of each read-only system folder
+    // whose file name is not listed yet (groups know a dictionary by its file
+    // name; the user's own wins). False only when the folder is missing
+    // (41325, 41011); a missing system folder is skipped. Files that failed
+    // leave their messages in GetLoadMessages.
+    [[nodiscard]] bool ScanFolder(std::u16string_view strFolder,
+                                  std::span<const std::u16string> systemFolders = {});
     // Opens one file: false (and the file left out) when it cannot be opened;
     // true with the object marked invalid when its contents cannot be read.
     // Either failure leaves 41326, the reason and 41013 as the error text.
@@ -60,6 +65,9 @@ public:
     int GetCount() const { return static_cast<int>(m_arrEntries.size()); }
     // nullptr outside the list.
     CDictIndexFile* GetDictionary(int nIndex) const;
+    // Whether the dictionary lies in a system folder: it can be enabled and
+    // ordered, never deleted.
+    bool IsSystemDictionary(const CDictIndexFile& dict) const;
     // -1 when the object is not in the library.
     int IndexOf(const CDictIndexFile* pDict) const;
     // File names and valid flags in library order, for fitting the groups.
@@ -86,7 +94,10 @@ private:
     struct CEntry {
         std::unique_ptr<CDictIndexFile> pDict;
         mutable std::optional<std::vector<CDisplayName>> names;
+        bool bSystem = false;
     };
+
+    void AddFolder(const std::u16string& strFolder, bool bSystem);
 
     const CEntry* FindEntry(const CDictIndexFile& dict) const;
 

@@ -43,8 +43,15 @@ CDictSession::~CDictSession() {
     if (m_pGroups && !m_bReadOnly) static_cast<void>(m_pGroups->SaveGroups());
 }
 
+void CDictSession::SetDictionaryFolders(std::u16string strOwn,
+                                        std::vector<std::u16string> systemFolders) {
+    m_strDictionaries = std::move(strOwn);
+    m_systemDictionaries = std::move(systemFolders);
+}
+
 std::u16string CDictSession::GetDictionariesFolder() const {
-    return JoinPath(m_strHome, u"Dictionaries/");
+    return m_strDictionaries.empty() ? JoinPath(m_strHome, u"Dictionaries/")
+                                     : JoinPath(m_strDictionaries, u"");
 }
 
 std::u16string CDictSession::GetGroupFilePath() const {
@@ -59,7 +66,7 @@ bool CDictSession::InitDictionaries() {
     if (m_pLemmatizer) m_pLemmatizer->SetMorphologyRoot(m_strProgramFolder);
     // The refresh repeats the scan and the loading, and collects the
     // messages of both; these first results are not reported twice.
-    m_bFolderFound = m_library.ScanFolder(GetDictionariesFolder());
+    m_bFolderFound = m_library.ScanFolder(GetDictionariesFolder(), m_systemDictionaries);
     m_pGroups = std::make_unique<CDictGroupList>(m_library, ToFileName(GetGroupFilePath()));
     std::u16string messages;
     // The refresh saves the groups before it loads them again: a file that
@@ -79,7 +86,7 @@ bool CDictSession::Refresh(std::u16string messages) {
     ClearError();
     if (!m_pGroups) return false;
     if (!m_bReadOnly && !m_pGroups->SaveGroups()) AddMessage(messages, m_pGroups->GetError());
-    m_bFolderFound = m_library.ScanFolder(GetDictionariesFolder());
+    m_bFolderFound = m_library.ScanFolder(GetDictionariesFolder(), m_systemDictionaries);
     if (!m_bFolderFound) AddMessage(messages, m_library.GetError());
     AddMessage(messages, m_library.GetLoadMessages());
     // Without a groups file the default group is what the user expects.

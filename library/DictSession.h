@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "DictGroupList.h"
 #include "DictLibrary.h"
@@ -30,6 +31,11 @@ public:
     ~CDictSession() override;
     CDictSession(const CDictSession&) = delete;
     CDictSession& operator=(const CDictSession&) = delete;
+
+    // The user's own dictionaries in strOwn instead of the home's
+    // "Dictionaries", and the read-only system folders listed after them.
+    // Before InitDictionaries.
+    void SetDictionaryFolders(std::u16string strOwn, std::vector<std::u16string> systemFolders);
 
     // Once at start: morphology root, library, groups, then a refresh. False
     // when anything left a message; they are the error text. A groups file
@@ -66,6 +72,8 @@ private:
 
     std::u16string m_strHome;
     std::u16string m_strProgramFolder;
+    std::u16string m_strDictionaries;  // empty: the home's "Dictionaries"
+    std::vector<std::u16string> m_systemDictionaries;
     CLemmatizer* m_pLemmatizer;
     bool m_bReadOnly;
     bool m_bFolderFound = false;

@@ -30,7 +30,7 @@ QString JoinLines(const std::vector<std::u16string>& lines) {
 }  // namespace
 
 fs::path CDictionaryManagerDlg::DictionariesFolder() const {
-    return ToUtf8(m_session.GetDictionariesFolder());
+    return ToFileName(m_session.GetDictionariesFolder());
 }
 
 void CDictionaryManagerDlg::BeginCommand() {
@@ -251,13 +251,18 @@ void CDictionaryManagerDlg::DeleteDictionary() {
     if (!pDict) return;
     const QString name =
         pDict->IsValid() ? DisplayName(*pDict) : QString::fromStdU16String(pDict->GetFileName());
+    // A dictionary installed for every user is read-only to the program.
+    if (m_session.GetLibrary().IsSystemDictionary(*pDict)) {
+        m_prompts.warn(this, TextOf(IDS_SYSTEM_DICTIONARY_NOT_DELETABLE, {name.toStdU16String()}));
+        return;
+    }
     if (!m_prompts.askYesNo(this, TextOf(IDS_ASK_DELETE_DICTIONARY, {name.toStdU16String()})))
         return;
     BeginCommand();
     const CListSelection sel = Selection();
     const ManagerList list = sel.nEnabledRow >= 0 ? ManagerList::Enabled : ManagerList::Disabled;
     const int nRow = std::max(sel.nEnabledRow, sel.nDisabledRow);
-    const fs::path path = ToUtf8(pDict->GetFilePath());
+    const fs::path path = ToFileName(pDict->GetFilePath());
     m_session.GetLibrary().CloseAllFiles();
     const CDeleteResult result =
         DeleteDictionaryFiles(PlanDeleteDictionary(path), m_prompts.moveToTrash);
@@ -271,7 +276,7 @@ void CDictionaryManagerDlg::DeleteDictionary() {
 void CDictionaryManagerDlg::Explore() {
     const std::u16string folder = m_session.GetDictionariesFolder();
     std::error_code ec;
-    if (!fs::is_directory(ToUtf8(folder), ec)) {
+    if (!fs::is_directory(ToFileName(folder), ec)) {
         m_prompts.error(this, TextOf(IDS_FOLDER_NOT_FOUND, {folder}));
         return;
     }
@@ -281,7 +286,7 @@ void CDictionaryManagerDlg::Explore() {
 void CDictionaryManagerDlg::OpenAdditionalInfo() {
     const CDictIndexFile* pDict = SelectedDictionary();
     if (!pDict) return;
-    const fs::path info = InfoFileOf(ToUtf8(pDict->GetFilePath()));
+    const fs::path info = InfoFileOf(ToFileName(pDict->GetFilePath()));
     if (!QFileInfo(QString::fromStdString(info.string())).isFile()) {
         m_prompts.warn(this, TextOf(IDS_INFO_FILE_NOT_FOUND));
         return;

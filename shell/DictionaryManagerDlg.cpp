@@ -368,7 +368,7 @@ void CDictionaryManagerDlg::UpdateInformation() {
         } else {
             name = TextOf(IDS_DICTIONARY_CORRUPTED);
         }
-        const QFileInfo info(QString::fromStdString(InfoFileOf(ToUtf8(pDict->GetFilePath()))));
+        const QFileInfo info(QString::fromStdString(InfoFileOf(ToFileName(pDict->GetFilePath()))));
         bInfoFile = info.isFile() && info.isReadable();
     }
     for (const auto& [pField, text] :

@@ -99,7 +99,8 @@ namespace {
 int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layout,
                      const QElapsedTimer& sinceStart, bool& bRestart) {
     const QString strQuery = QString::fromStdU16String(line.strQuery);
-    const std::u16string strHome = ChooseHomeFolder(line.strHome, layout.strProgramFolder);
+    const CUserFolders folders = ChooseHomeFolders(line.strHome, layout);
+    const std::u16string& strHome = folders.strConfigFolder;
     CSingleInstance instance(InstanceName(strHome));
     switch (instance.Start(strQuery)) {
         case CSingleInstance::Outcome::HandedOver:
@@ -115,6 +116,11 @@ int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layou
     // stops the start before anything is written.
     const std::u16string strIniPath = JoinPath(strHome, kSettingsFileName);
     const std::filesystem::path dataFolder = ToUtf8(layout.strDataFolder);
+    std::u16string strError;
+    if (!PrepareHomeFolders(folders, layout, strError)) {
+        ShowError(strError);
+        return 1;
+    }
     {
         // A first start begins from the shipped settings, which list the
         // interface languages.
@@ -124,7 +130,6 @@ int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layou
                                        ec);
     }
     CIniFile ini;
-    std::u16string strError;
     if (!ini.Load(std::filesystem::path(strIniPath), strError)) {
         ShowError(strError);
         return 1;
@@ -138,6 +143,7 @@ int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layou
 
     CLemmatizer lemmatizer(layout.strLibraryFolder);
     CDictSession session(strHome, layout.strLibraryFolder, &lemmatizer);
+    session.SetDictionaryFolders(folders.strDictionariesFolder, folders.systemDictionaries);
     if (!session.InitDictionaries()) ShowError(session.GetError());
     CDictSearch search(&lemmatizer, *session.GetGroupList());
 

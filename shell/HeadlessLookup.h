@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Lemmatizer.h"
 #include "core/MyObject.h"
@@ -21,6 +22,12 @@ public:
     // its data folders are looked for in strProgramFolder.
     CHeadlessLookup(std::u16string strHome, std::u16string strProgramFolder);
     ~CHeadlessLookup() override;
+
+    // The user's own dictionaries and the read-only system folders, when
+    // they are not the home's "Dictionaries"; before Open.
+    void SetDictionaryFolders(std::u16string strOwn, std::vector<std::u16string> systemFolders) {
+        m_session.SetDictionaryFolders(std::move(strOwn), std::move(systemFolders));
+    }
 
     // Opens the session and makes the named group current (the stored current
     // group when none is named). False, with the error text, when the folder

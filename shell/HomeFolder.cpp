@@ -1,6 +1,10 @@
 #include "shell/HomeFolder.h"
 
-std::u16string ChooseHomeFolder(const std::u16string& strHomeOption,
-                                const std::u16string& strProgramFolder) {
-    return strHomeOption.empty() ? strProgramFolder : strHomeOption;
+CUserFolders ChooseHomeFolders(const std::u16string& strHomeOption, const CInstallLayout& layout) {
+    return GetUserFolders(layout, strHomeOption);
+}
+
+bool PrepareHomeFolders(const CUserFolders& folders, const CInstallLayout& layout,
+                        std::u16string& strError) {
+    return !folders.bPerUser || PrepareUserFolders(folders, layout, u"Glossmere.ini", strError);
 }

@@ -89,7 +89,7 @@ std::string LookupUsage() {
            "A value may follow its option or an equals sign (--format=json).\n"
            "  --search TEXT       the word or phrase to find\n"
            "  --home DIR          folder holding \"Dictionaries\" and \"DictGroup.bin\"\n"
-           "                      (default: the program's folder)\n"
+           "                      (default: the user's folders, see the man page)\n"
            "  --group NAME        search this group instead of the current one\n"
            "  --area A            everywhere (default), left or right\n"
            "  --sort S            none (default), alphabet or relevance\n"

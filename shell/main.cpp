@@ -40,7 +40,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     const CInstallLayout layout = GetInstallLayout();
-    const std::u16string strHome = ChooseHomeFolder(options->strHome, layout.strProgramFolder);
+    const CUserFolders folders = ChooseHomeFolders(options->strHome, layout);
+    std::u16string strFolderError;
+    if (!PrepareHomeFolders(folders, layout, strFolderError)) {
+        std::cerr << "glossmere: " << ToUtf8(strFolderError) << '\n';
+        return EXIT_FAILURE_OR_USAGE;
+    }
+    const std::u16string& strHome = folders.strConfigFolder;
     std::u16string strWarnings;
     CIniFile ini;
     if (ini.Load(std::filesystem::path(JoinPath(strHome, kSettingsFileName)), strWarnings))
@@ -48,6 +54,7 @@ int main(int argc, char** argv) {
     if (!strWarnings.empty()) std::cerr << "glossmere: " << ToUtf8(strWarnings) << '\n';
     strWarnings.clear();
     CHeadlessLookup lookup(strHome, layout.strLibraryFolder);
+    lookup.SetDictionaryFolders(folders.strDictionariesFolder, folders.systemDictionaries);
     const bool bOpen = lookup.Open(options->group, strWarnings);
     if (!strWarnings.empty()) std::cerr << ToUtf8(strWarnings) << '\n';
     if (!bOpen) {

@@ -50,11 +50,11 @@ void RunMainDialog(CMillSettings& settings, CSingleInstance& instance,
 
 }  // namespace
 
-int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder,
-                  const QStringList& restartArguments) {
+int RunMillWindow(int argc, char** argv, const std::filesystem::path& configFolder,
+                  const std::filesystem::path& dictFolder, const QStringList& restartArguments) {
     QApplication app(argc, argv);
     const std::filesystem::path dataFolder = ToUtf8(GetInstallLayout().strDataFolder);
-    const std::filesystem::path iniPath = homeFolder / "Glossmill.ini";
+    const std::filesystem::path iniPath = configFolder / "Glossmill.ini";
     {
         // A first start begins from the shipped settings, which list the
         // interface languages.
@@ -80,7 +80,7 @@ int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder
             ShowWarningBox(nullptr, FormatTextId(IDS_ALREADY_IN_USE));
             return kExitFailed;
         }
-        const std::filesystem::path defaultFolder = homeFolder / "Dictionaries";
+        const std::filesystem::path& defaultFolder = dictFolder;
         settings.ReadDictFolder(ini, defaultFolder);
         if (settings.GetDictFolder() == defaultFolder) {
             // A first start finds its dictionaries folder ready to compile into.

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <filesystem>
 
-// homeFolder holds "Glossmill.ini" and, by default, the "Dictionaries"
-// folder; restartArguments are given to the program when it starts itself
-// again. Returns the process's exit code.
-int RunMillWindow(int argc, char** argv, const std::filesystem::path& homeFolder,
-                  const QStringList& restartArguments);
+// configFolder holds "Glossmill.ini"; dictFolder is the default
+// "Dictionaries" folder; restartArguments are given to the program when it
+// starts itself again. Returns the process's exit code.
+int RunMillWindow(int argc, char** argv, const std::filesystem::path& configFolder,
+                  const std::filesystem::path& dictFolder, const QStringList& restartArguments);

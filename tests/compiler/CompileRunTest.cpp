@@ -345,6 +345,26 @@ TEST_F(CompileRunTest, ASourceNeedingTooManyNodesIsRefused) {
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
+// The articles are indexed on one thread while the next are parsed on
+// another; of a fault of the index and a syntax error thousands of articles
+// apart, the one that comes first in the source is reported.
+TEST_F(CompileRunTest, TheFirstFaultInTheSourceIsReported) {
+    std::u16string filler;
+    for (int i = 0; i < 20000; ++i)
+        filler += u"a ##:## b\r\n\r\n";
+    const std::u16string tooManyNodes = u"abcdef ghijkl\r\n\r\n";
+    const std::u16string syntaxError = u"x <i>\r\n\r\n";
+    CompileSetup setup;
+    setup.nNodeLimit = 65535 + 10;
+    auto outcome = Compile(Source("n.txt", tooManyNodes + filler + syntaxError), Out(), setup);
+    EXPECT_EQ(outcome.strError,
+              u"Error creating index file:\r\n" + std::u16string(kTooManyNodesText));
+    outcome = Compile(Source("s.txt", syntaxError + filler + tooManyNodes), Out(), setup);
+    EXPECT_EQ(Narrow(outcome.strError).rfind("Error in file, line 1\r\n", 0), 0u)
+        << Narrow(outcome.strError);
+    EXPECT_EQ(outcome.nLine, 1);
+}
+
 TEST_F(CompileRunTest, StartFailuresNameTheirCause) {
     CompileOutcome outcome = Compile(m_dir.Path() / "missing.txt", Out());
     EXPECT_FALSE(outcome.bStarted);

@@ -116,9 +116,10 @@ TEST_F(GlossmillRun, AFailedCompileKeepsTheOldDictionary) {
 }
 
 TEST_F(GlossmillRun, NoStopsWhenAMorphologyModuleIsMissing) {
-    // A copy of the program without the lemmatiser library beside it.
+    // A portable copy of the program without the lemmatiser library beside it.
     fs::create_directories(m_dir / "alone");
     fs::copy_file(m_program, m_dir / "alone" / "glossmill");
+    std::ofstream(m_dir / "alone" / "portable").put('\n');
     const auto src = Write("m.txt", "$MORPH: English\n\nwords\n");
     const auto no =
         Run(m_dir / "alone" / "glossmill", {"--compile", src.string(), "--no", "--quiet"});

@@ -47,13 +47,19 @@ mkdir -p "$HOME"
 "$root/bin/glossmere" --version | grep -q '^glossmere ' || fail "glossmere --version"
 "$root/bin/glossmill" --version | grep -q '^glossmill ' || fail "glossmill --version"
 
-# A compile and a search that needs the installed lemmatiser: "houses" is
-# found through its lemma.
-work="$stage/work"
-mkdir -p "$work/Dictionaries"
-"$root/bin/glossmill" --compile "$source/data/en-ru-basic.txt" --out "$work/Dictionaries" \
-  --no --quiet > "$stage/compile.log" 2>&1 || { cat "$stage/compile.log"; fail "glossmill --compile"; }
-"$root/bin/glossmere" --search houses --home "$work" > "$stage/search.log" 2>&1 ||
+# The first start makes the user's folders; the shipped dictionaries are
+# found through the program's own folder even when XDG_DATA_DIRS names none.
+XDG_DATA_DIRS="$stage/none" "$root/bin/glossmere" --search apple > "$stage/search.log" 2>&1 ||
+  { cat "$stage/search.log"; fail "glossmere --search apple in the shipped dictionaries"; }
+[ -d "$XDG_CONFIG_HOME/glossmere" ] || fail "no $XDG_CONFIG_HOME/glossmere"
+[ -d "$XDG_DATA_HOME/glossmere/Dictionaries" ] || fail "no $XDG_DATA_HOME/glossmere/Dictionaries"
+
+# A compile into the user's folder and a search there that needs the
+# installed lemmatiser: "houses" is found through its lemma.
+"$root/bin/glossmill" --compile "$source/data/en-ru-basic.txt" --no --quiet > "$stage/compile.log" 2>&1 ||
+  { cat "$stage/compile.log"; fail "glossmill --compile"; }
+[ -s "$XDG_DATA_HOME/glossmere/Dictionaries/en-ru-basic.gmd" ] || fail "compiled dictionary missing"
+"$root/bin/glossmere" --search houses > "$stage/search.log" 2>&1 ||
   { cat "$stage/search.log"; fail "glossmere --search houses"; }
 grep -q 'house' "$stage/search.log" || { cat "$stage/search.log"; fail "no article for houses"; }
 echo "installed tree: ok"

@@ -64,6 +64,27 @@ TEST_F(DictLibraryTest, MissingFolderAndEmptyFolder) {
               FormatTextId(41325, {U16(missing) + u"/"}) + u"\r\n" + FormatTextId(41011));
 }
 
+// System folders come after the user's own; a file name the user already has
+// is the user's, and a missing system folder is no message. Without the
+// user's folder the system dictionaries are still listed.
+TEST_F(DictLibraryTest, SystemFoldersFollowTheUsersOwnAndNeverShadowIt) {
+    const auto system = dir.Path() / "system";
+    std::filesystem::create_directory(system);
+    WriteBytes(folder / "b.gmd", SmallGmd(u"user b"));
+    WriteBytes(system / "a.gmd", SmallGmd(u"system a"));
+    WriteBytes(system / "b.gmd", SmallGmd(u"system b"));
+    const std::vector<std::u16string> systemFolders = {U16(system), U16(dir.Path() / "none")};
+    ASSERT_TRUE(library.ScanFolder(U16(folder), systemFolders));
+    EXPECT_EQ(FileNames(), (std::vector<std::u16string>{u"b.gmd", u"a.gmd"}));
+    EXPECT_EQ(library.GetDictionary(0)->GetName(), u"user b");
+    EXPECT_FALSE(library.IsSystemDictionary(*library.GetDictionary(0)));
+    EXPECT_TRUE(library.IsSystemDictionary(*library.GetDictionary(1)));
+    EXPECT_EQ(library.GetLoadMessages(), u"");
+
+    EXPECT_FALSE(library.ScanFolder(U16(dir.Path() / "missing"), systemFolders));
+    EXPECT_EQ(FileNames(), (std::vector<std::u16string>{u"a.gmd", u"b.gmd"}));
+}
+
 TEST_F(DictLibraryTest, ASourceTextNamedGmdIsListedInvalidWithThreeLines) {
     WriteText(folder / "src.gmd", "$FILE_TYPE: DICT\r\n");
     WriteBytes(folder / "ok.gmd", SmallGmd(u"ok"));

@@ -269,6 +269,26 @@ TEST_F(ManagerTest, AddEnableOrderDisableRenameAndDeleteReachTheGroupsFileAndThe
     EXPECT_EQ(ToUtf8(session->GetLibrary().GetDictionary(0)->GetName()), "Birds");
 }
 
+TEST_F(ManagerTest, ADictionaryInstalledForEveryUserIsListedAfterOursAndNeverDeleted) {
+    const fs::path system = root / "system";
+    fs::create_directories(system);
+    Compile(system, "shared", "Shared");
+    Compile(dicts, "own", "Own");
+    session = std::make_unique<CDictSession>(FromUtf8(program.string()), FromUtf8(program.string()),
+                                             nullptr);
+    session->SetDictionaryFolders(FromUtf8(dicts.string()), {FromUtf8(system.string())});
+    static_cast<void>(session->InitDictionaries());
+    auto dlg = Open();
+    EXPECT_EQ(Dump(*dlg->EnabledList()), "Own,Shared");
+    Click(*dlg, dlg->EnabledList(), 1);
+    dlg->DeleteDictionary();
+    EXPECT_EQ(said, std::vector<std::string>{
+                        "warn: " +
+                        ToUtf8(FormatTextId(IDS_SYSTEM_DICTIONARY_NOT_DELETABLE, {u"Shared"}))});
+    EXPECT_TRUE(fs::exists(system / "shared.gmd"));
+    EXPECT_EQ(Dump(*dlg->EnabledList()), "Own,Shared");
+}
+
 TEST_F(ManagerTest, GroupZeroOnlyOrders) {
     for (const char* name : {"a", "b", "c"})
         Compile(dicts, name, std::string("Dict ") + name);

@@ -195,6 +195,10 @@
 Он занят другой программой или нет прав доступа.</translation>
     </message>
     <message>
+        <source>40317</source>
+        <translation>Словарь &apos;%s&apos; установлен для всех пользователей, удалить его здесь нельзя.</translation>
+    </message>
+    <message>
         <source>40402</source>
         <translation>Остановить поиск текста?</translation>
     </message>
