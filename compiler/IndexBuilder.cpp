@@ -28,7 +28,7 @@ void CIndexBuilder::Start(std::span<const MorphUse> morph, CLemmaSource* pLemmas
     Reset();
     m_morph.assign(morph.begin(), morph.end());
     m_bFormsSideFree = std::all_of(morph.begin(), morph.end(),
-                                   [](const MorphUse& m) { return m.nSide == gmd::kSideBoth; });
+                                   [](const MorphUse& m) { return m.nSide == MORPH_SIDE_BOTH; });
     m_pLemmas = pLemmas;
     m_pCharMap = pCharMap;
     m_autom.CreateRoots();

@@ -11,7 +11,7 @@ void CParsedBatch::Clear() {
     m_nArticleBeg = 0;
 }
 
-void CParsedBatch::EndArticle(const ArticleRecord& record) {
+void CParsedBatch::EndArticle(const gmd::ArticleRecord& record) {
     m_records.push_back(record);
     m_wordEnds.push_back(static_cast<uint32_t>(m_words.size()));
     m_nArticleBeg = m_words.size();

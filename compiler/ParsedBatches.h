@@ -34,10 +34,10 @@ public:
     void Clear();
     // After an article has been parsed without fault: its record; its words
     // are those handed over since the previous one.
-    void EndArticle(const ArticleRecord& record);
+    void EndArticle(const gmd::ArticleRecord& record);
 
     size_t GetArticleCount() const { return m_records.size(); }
-    const ArticleRecord& GetRecord(size_t nArticle) const { return m_records[nArticle]; }
+    const gmd::ArticleRecord& GetRecord(size_t nArticle) const { return m_records[nArticle]; }
     // Per article: one past its last word.
     size_t GetWordEnd(size_t nArticle) const { return m_wordEnds[nArticle]; }
     size_t GetWordCount() const { return m_words.size(); }
@@ -50,7 +50,7 @@ public:
     void EndOfPart(CArticleIndex& article) override;
 
 private:
-    std::vector<ArticleRecord> m_records;
+    std::vector<gmd::ArticleRecord> m_records;
     std::vector<uint32_t> m_wordEnds;
     std::vector<Word> m_words;
     std::u16string m_texts;

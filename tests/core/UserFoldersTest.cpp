@@ -6,8 +6,8 @@
 #include <fstream>
 #include <map>
 
-#include "TempDir.h"
 #include "core/Utf8.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ std::string ReadText(const fs::path& path) {
 }
 
 struct UserFoldersTest : ::testing::Test {
-    TempDir dir;
+    CTempDir dir;
     CInstallLayout layout;
     std::map<std::string, std::string> env;
 
