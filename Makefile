@@ -33,10 +33,12 @@ test-unit: build
 test-slow: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) -L slow
 
+# The lemma tables are built by the plain build's table builder.
 $(ASAN_DIR)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLOSS_SANITIZE=ON -DGLOSS_BUILD_BENCH=OFF
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLOSS_SANITIZE=ON -DGLOSS_BUILD_BENCH=OFF \
+	  -DGLOSS_LEMMA_TABLE_TOOL=$(abspath $(BUILD_DIR))/tools/lemma_table
 
-test-asan: deps $(ASAN_DIR)/CMakeCache.txt
+test-asan: build $(ASAN_DIR)/CMakeCache.txt
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j$(JOBS) -LE slow
