@@ -1,7 +1,6 @@
 #include "CommandLine.h"
 
-#include <set>
-
+#include "core/CommandLineParser.h"
 #include "core/Utf8.h"
 
 namespace {
@@ -51,102 +50,68 @@ std::string UsageText() {
 
 std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>& args,
                                                  std::string& strError) {
-    static const std::set<std::string> kWithValue = {
-        "--compile", "--import", "--name",     "--morph", "--map",
-        "--out",     "--home",   "--sep-type", "--sep",   "--parts-sep"};
-    static const std::set<std::string> kFlags = {"--yes", "--no", "--quiet", "--help", "--version"};
+    static constexpr COptionSpec kOptions[] = {
+        {"--compile", 1}, {"--import", 2}, {"--name", 1},     {"--morph", 1}, {"--map", 1},
+        {"--out", 1},     {"--home", 1},   {"--sep-type", 1}, {"--sep", 1},   {"--parts-sep", 1},
+        {"--yes"},        {"--no"},        {"--quiet"},       {"--help"},     {"--version"},
+    };
+    const auto parsed = ParseOptions(args, kOptions, strError);
+    if (!parsed) return std::nullopt;
     GlossmillOptions options;
-    std::set<std::string> seen;
-    bool bHaveSource = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i] == "-h" ? "--help" : args[i];
-        std::optional<std::string> value;
-        // "--name=value" is the same as "--name value".
-        if (size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        const bool bTakesValue = kWithValue.count(name) != 0;
-        if (!bTakesValue && kFlags.count(name) == 0) {
-            strError = name.rfind("-", 0) == 0 ? "unknown option '" + name + "'"
-                                               : "unexpected argument '" + name + "'";
-            return std::nullopt;
-        }
-        if (!seen.insert(name).second) {
-            strError = "option '" + name + "' given more than once";
-            return std::nullopt;
-        }
-        if (bTakesValue && !value) {
-            if (i + 1 >= args.size()) {
-                strError = "option '" + name + "' needs a value";
-                return std::nullopt;
-            }
-            value = args[++i];
-        } else if (!bTakesValue && value) {
-            strError = "option '" + name + "' takes no value";
-            return std::nullopt;
-        }
-        if (name == "--compile") {
-            if (value->empty()) {
-                strError = "the source file name is empty";
-                return std::nullopt;
-            }
-            options.source = PathOf(*value);
-            bHaveSource = true;
-        } else if (name == "--import") {
-            // FORMAT, then INPUT as the next argument.
-            if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1].rfind("--", 0) == 0) {
-                strError = "--import FORMAT INPUT: the input file is missing";
-                return std::nullopt;
-            }
-            options.strImportFormat = *value;
-            options.source = PathOf(args[++i]);
-        } else if (name == "--name") {
-            options.strName = FromUtf8(*value);
-        } else if (name == "--morph") {
-            options.strMorph = FromUtf8(*value);
-        } else if (name == "--map") {
-            options.mapFile = PathOf(*value);
-        } else if (name == "--out") {
-            options.outDir = PathOf(*value);
-        } else if (name == "--home") {
-            options.homeDir = PathOf(*value);
-        } else if (name == "--sep-type") {
-            if (*value != "1" && *value != "2" && *value != "3") {
-                strError = "--sep-type must be 1, 2 or 3";
-                return std::nullopt;
-            }
-            options.nSepType = (*value)[0] - '0';
-        } else if (name == "--sep") {
-            options.strSep = FromUtf8(*value);
-        } else if (name == "--parts-sep") {
-            options.strPartsSep = FromUtf8(*value);
-        } else if (name == "--yes" || name == "--no") {
-            if (seen.count("--yes") && seen.count("--no")) {
-                strError = "--yes and --no exclude each other";
-                return std::nullopt;
-            }
-            options.bContinueOnMorphFailure = name == "--yes";
-        } else if (name == "--quiet") {
-            options.bQuiet = true;
-        } else if (name == "--help") {
-            options.action = GlossmillOptions::Action::Help;
-        } else if (name == "--version") {
-            options.action = GlossmillOptions::Action::Version;
-        }
+    if (parsed->Has("--help")) {
+        options.action = GlossmillOptions::Action::Help;
+        return options;
     }
-    if (seen.count("--import")) {
-        if (bHaveSource) {
+    if (parsed->Has("--version")) {
+        options.action = GlossmillOptions::Action::Version;
+        return options;
+    }
+    if (const auto source = parsed->Value("--compile")) {
+        if (source->empty()) {
+            strError = "the source file name is empty";
+            return std::nullopt;
+        }
+        options.source = PathOf(*source);
+    }
+    if (parsed->Has("--import")) {
+        if (parsed->Has("--compile")) {
             strError = "--import and --compile exclude each other";
             return std::nullopt;
         }
-        if (options.action == GlossmillOptions::Action::Compile) {
-            options.action = GlossmillOptions::Action::Import;
+        const std::string input = parsed->SecondValue("--import").value_or(std::string());
+        if (input.empty() || input.starts_with("--")) {
+            strError = "--import FORMAT INPUT: the input file is missing";
+            return std::nullopt;
         }
-        bHaveSource = true;
+        options.action = GlossmillOptions::Action::Import;
+        options.strImportFormat = *parsed->Value("--import");
+        options.source = PathOf(input);
     }
-    if (options.action == GlossmillOptions::Action::Compile && !bHaveSource) {
-        if (seen.empty() || seen == std::set<std::string>{"--home"}) {
+    if (const auto name = parsed->Value("--name")) options.strName = FromUtf8(*name);
+    if (const auto morph = parsed->Value("--morph")) options.strMorph = FromUtf8(*morph);
+    if (const auto map = parsed->Value("--map")) options.mapFile = PathOf(*map);
+    if (const auto out = parsed->Value("--out")) options.outDir = PathOf(*out);
+    if (const auto home = parsed->Value("--home")) options.homeDir = PathOf(*home);
+    if (const auto sepType = parsed->Value("--sep-type")) {
+        const auto nType = ParseIntInRange(*sepType, 1, 3);
+        if (!nType) {
+            strError = "--sep-type must be 1, 2 or 3";
+            return std::nullopt;
+        }
+        options.nSepType = *nType;
+    }
+    if (const auto sep = parsed->Value("--sep")) options.strSep = FromUtf8(*sep);
+    if (const auto partsSep = parsed->Value("--parts-sep"))
+        options.strPartsSep = FromUtf8(*partsSep);
+    if (parsed->Has("--yes") && parsed->Has("--no")) {
+        strError = "--yes and --no exclude each other";
+        return std::nullopt;
+    }
+    options.bContinueOnMorphFailure = !parsed->Has("--no");
+    options.bQuiet = parsed->Has("--quiet");
+    if (options.action == GlossmillOptions::Action::Compile && !parsed->Has("--compile")) {
+        // No arguments, or only the home folder, open the window.
+        if (args.empty() || (args.size() <= 2 && parsed->Has("--home"))) {
             options.action = GlossmillOptions::Action::Window;
             return options;
         }

@@ -15,7 +15,13 @@ std::string Quoted(std::string_view text) {
 std::optional<std::string> CParsedOptions::Value(std::string_view name) const {
     const auto it = m_values.find(name);
     if (it == m_values.end()) return std::nullopt;
-    return it->second;
+    return it->second.empty() ? std::string() : it->second.front();
+}
+
+std::optional<std::string> CParsedOptions::SecondValue(std::string_view name) const {
+    const auto it = m_values.find(name);
+    if (it == m_values.end() || it->second.size() < 2) return std::nullopt;
+    return it->second[1];
 }
 
 std::optional<CParsedOptions> ParseOptions(std::span<const std::string> args,
@@ -41,17 +47,21 @@ std::optional<CParsedOptions> ParseOptions(std::span<const std::string> args,
             strError = "option " + Quoted(name) + " given more than once";
             return std::nullopt;
         }
-        if (spec->bTakesValue && !value) {
-            if (i + 1 >= args.size()) {
-                strError = "option " + Quoted(name) + " needs a value";
-                return std::nullopt;
-            }
-            value = args[++i];
-        } else if (!spec->bTakesValue && value) {
+        if (spec->nValues == 0 && value) {
             strError = "option " + Quoted(name) + " takes no value";
             return std::nullopt;
         }
-        options.m_values.emplace(std::move(name), value.value_or(std::string()));
+        std::vector<std::string> values;
+        if (value) values.push_back(std::move(*value));
+        while (static_cast<int>(values.size()) < spec->nValues) {
+            if (i + 1 >= args.size()) {
+                strError = "option " + Quoted(name) +
+                           (spec->nValues == 1 ? " needs a value" : " needs two values");
+                return std::nullopt;
+            }
+            values.push_back(args[++i]);
+        }
+        options.m_values.emplace(std::move(name), std::move(values));
     }
     return options;
 }

@@ -11,31 +11,34 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 inline constexpr int EXIT_USAGE = 2;
 
 struct COptionSpec {
     std::string_view strName;  // with the leading "--"
-    bool bTakesValue = false;
+    int nValues = 0;           // the arguments that follow it (0, 1 or 2)
 };
 
 class CParsedOptions {
 public:
     bool Has(std::string_view name) const { return m_values.contains(std::string(name)); }
-    // The value given with the option; nothing when it was not given. An
-    // option without a value has the empty text.
+    // The (first) value given with the option; nothing when it was not
+    // given. An option without a value has the empty text.
     std::optional<std::string> Value(std::string_view name) const;
+    // The second value of an option that takes two; nothing when not given.
+    std::optional<std::string> SecondValue(std::string_view name) const;
 
 private:
     friend std::optional<CParsedOptions> ParseOptions(std::span<const std::string>,
                                                       std::span<const COptionSpec>, std::string&);
-    std::map<std::string, std::string, std::less<>> m_values;
+    std::map<std::string, std::vector<std::string>, std::less<>> m_values;
 };
 
 // Parses the arguments after the program name against the known options.
 // Nothing, with the problem in strError, for an unknown option, a stray
 // argument, a repeated option, a missing value or a value given to an
-// option that takes none.
+// option that takes none. "--name=value" gives the first of two values.
 std::optional<CParsedOptions> ParseOptions(std::span<const std::string> args,
                                            std::span<const COptionSpec> specs,
                                            std::string& strError);

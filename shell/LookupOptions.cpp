@@ -22,10 +22,9 @@ bool TakeNumber(const CParsedOptions& parsed, std::string_view name, std::option
 std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>& args,
                                                  std::string& strError) {
     static constexpr COptionSpec kOptions[] = {
-        {"--search", true},    {"--home", true}, {"--group", true},  {"--batch", true},
-        {"--area", true},      {"--sort", true}, {"--format", true}, {"--layout", true},
-        {"--font-size", true}, {"--page", true}, {"--list"},         {"--help"},
-        {"--version"},
+        {"--search", 1}, {"--home", 1},   {"--group", 1},  {"--batch", 1},     {"--area", 1},
+        {"--sort", 1},   {"--format", 1}, {"--layout", 1}, {"--font-size", 1}, {"--page", 1},
+        {"--list"},      {"--help"},      {"--version"},
     };
     const auto parsed = ParseOptions(args, kOptions, strError);
     if (!parsed) return std::nullopt;

@@ -90,6 +90,7 @@ TEST(CommandLine, ImportTakesAFormatAndAnInput) {
     EXPECT_EQ(o->outDir, std::filesystem::path("x.txt"));
     EXPECT_EQ(o->strName, u"N\u00e9");
     EXPECT_EQ(o->strMorph, u"English(L)");
+    EXPECT_EQ(Parse({"--import=tsv", "a.tsv"})->source, "a.tsv");
 }
 
 TEST(CommandLine, HelpAndVersionNeedNoSource) {
