@@ -1,10 +1,12 @@
 // The glossmill program run as a user runs it.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
@@ -113,6 +115,31 @@ TEST_F(GlossmillRun, AFailedCompileKeepsTheOldDictionary) {
     EXPECT_EQ(r.nExit, 1);
     EXPECT_EQ(Slurp(m_dir / "out" / "d.gmd"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "out"), fs::directory_iterator()), 1);
+}
+
+TEST_F(GlossmillRun, AnInterruptHangUpOrTerminateStopsTheCompileAndKeepsTheOldDictionary) {
+    std::string source;
+    for (int i = 0; source.size() < (20u << 20); ++i)
+        source += "word" + std::to_string(i) + " ##:## a translation of some length\n\n";
+    const auto src = Write("d.txt", source);
+    fs::create_directory(m_dir / "out");
+    for (const int nSignal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(nSignal);
+        std::ofstream(m_dir / "out" / "d.gmd") << "old";
+        const fs::path err = m_dir / "err";
+        const pid_t pid = StartProgramAt(
+            m_program, {"--compile", src.string(), "--out", (m_dir / "out").string()}, "/dev/null",
+            err.string());
+        ASSERT_GT(pid, 0);
+        // The first status line shows the compile has begun.
+        for (int i = 0; i < 3000 && fs::file_size(err) == 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ::kill(pid, nSignal);
+        EXPECT_EQ(WaitForProgram(pid), 1);
+        EXPECT_EQ(Slurp(m_dir / "out" / "d.gmd"), "old");
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "out"), fs::directory_iterator()),
+                  1);
+    }
 }
 
 TEST_F(GlossmillRun, NoStopsWhenAMorphologyModuleIsMissing) {

@@ -26,15 +26,12 @@ CProgramRun RunProgram(const std::string& name, const std::vector<std::string>& 
     return RunProgramAt(BuiltFile(name), args);
 }
 
-CProgramRun RunProgramAt(const std::string& path, const std::vector<std::string>& args) {
-    CProgramRun run;
+pid_t StartProgramAt(const std::string& path, const std::vector<std::string>& args,
+                     const std::string& outPath, const std::string& errPath) {
     if (!std::filesystem::exists(path)) {
         ADD_FAILURE() << path << " was not built";
-        return run;
+        return -1;
     }
-    CTempDir dir;
-    const std::string outPath = (dir.Path() / "out").string();
-    const std::string errPath = (dir.Path() / "err").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
@@ -47,17 +44,31 @@ CProgramRun RunProgramAt(const std::string& path, const std::vector<std::string>
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    pid_t pid = 0;
+    pid_t pid = -1;
     const int nError = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (nError != 0) {
         ADD_FAILURE() << "cannot run " << path << ": " << std::strerror(nError);
-        return run;
+        return -1;
     }
+    return pid;
+}
+
+int WaitForProgram(pid_t pid) {
     int nStatus = 0;
     while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
     }
-    run.nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+}
+
+CProgramRun RunProgramAt(const std::string& path, const std::vector<std::string>& args) {
+    CProgramRun run;
+    CTempDir dir;
+    const std::string outPath = (dir.Path() / "out").string();
+    const std::string errPath = (dir.Path() / "err").string();
+    const pid_t pid = StartProgramAt(path, args, outPath, errPath);
+    if (pid < 0) return run;
+    run.nExit = WaitForProgram(pid);
     const auto out = ReadBytes(outPath);
     const auto err = ReadBytes(errPath);
     run.out.assign(out.begin(), out.end());

@@ -1,6 +1,8 @@
 // Runs a program of the build as a user runs it.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -19,3 +21,9 @@ std::string BuiltFile(const std::string& name);
 CProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args);
 // The same for a program at any path.
 CProgramRun RunProgramAt(const std::string& path, const std::vector<std::string>& args);
+// Starts the program at path with its output going to the two files, and
+// returns at once; -1 (the test failed) when it cannot be started.
+pid_t StartProgramAt(const std::string& path, const std::vector<std::string>& args,
+                     const std::string& outPath, const std::string& errPath);
+// Waits for a started program: its exit status, -1 when a signal ended it.
+int WaitForProgram(pid_t pid);
