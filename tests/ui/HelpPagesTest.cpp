@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 
+#include "support/TempDir.h"
 #include "ui/HelpPages.h"
 
 namespace {
@@ -11,9 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(HelpPages, LanguagePageThenEnglishThenNone) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("gloss-help-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
+    const CTempDir temp;
+    const fs::path& folder = temp.Path();
     const fs::path russian = folder / "Glossmere_Russian.html";
     const fs::path english = folder / "Glossmere_English.html";
     EXPECT_FALSE(FindHelpPage(folder, u"Russian"));
@@ -24,7 +23,6 @@ TEST(HelpPages, LanguagePageThenEnglishThenNone) {
     EXPECT_EQ(FindHelpPage(folder, u"Russian"), russian);
     EXPECT_EQ(FindHelpPage(folder, u"English"), english);
     EXPECT_EQ(HelpFolder("/usr/share/glossmere"), fs::path("/usr/share/glossmere/help"));
-    fs::remove_all(folder);
 }
 
 }  // namespace
