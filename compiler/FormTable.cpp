@@ -80,7 +80,6 @@ CFormTable::Slot* CFormTable::Add(std::u16string_view form, uint32_t nHash) {
     s = EmptySlot();
     s.nHash = nHash;
     s.nForm = m_nCount++;
-    s.nWordForms[0] = s.nWordForms[1] = kNone;
     s.nLen = static_cast<uint16_t>(form.size());
     std::memcpy(s.text, form.data(), std::min(form.size(), kInline) * sizeof(char16_t));
     if (form.size() > kInline) {

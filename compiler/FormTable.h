@@ -2,11 +2,12 @@
 // leads straight to its number (which is its occurrence list's number); the
 // automaton is walked only the first time a form comes up.
 //
-// One slot is one cache line and holds all a token needs: the form itself
-// (its first units, the rest in an overflow pool), its number, how often it
-// occurred as a word's own text, and where the further forms of a word with
-// this text stand. On a machine where a cache miss costs hundreds of
-// nanoseconds, a token of a rare word then costs one miss, not three.
+// One slot is half a cache line and holds what a token needs: the form
+// itself (its first units, the rest in an overflow pool), its number and how
+// often it occurred as a word's own text. On a machine where a cache miss
+// costs hundreds of nanoseconds, a token of a rare word of up to kInline
+// units then costs one miss, and the table takes half the memory a slot per
+// line would.
 #pragma once
 
 #include <cstdint>
@@ -19,18 +20,17 @@
 class CFormTable {
 public:
     static constexpr uint32_t kNone = 0xFFFFFFFFu;
-    static constexpr size_t kInline = 19;
+    static constexpr size_t kInline = 7;
 
-    struct alignas(64) Slot {
+    struct alignas(32) Slot {
         uint32_t nHash;
-        uint32_t nForm;          // kNone: the slot is empty
-        uint32_t nCount;         // occurrences as a word's own text
-        uint32_t nWordForms[2];  // left and right part; kNone until worked out
-        uint32_t nOverflow;      // units past kInline, in the overflow pool
+        uint32_t nForm;      // kNone: the slot is empty
+        uint32_t nCount;     // occurrences as a word's own text
+        uint32_t nOverflow;  // units past kInline, in the overflow pool
         uint16_t nLen;
         char16_t text[kInline];
     };
-    static_assert(sizeof(Slot) == 64);
+    static_assert(sizeof(Slot) == 32);
 
     void Reset();
     uint32_t GetCount() const { return m_nCount; }

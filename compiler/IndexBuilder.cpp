@@ -19,6 +19,8 @@ void CIndexBuilder::Reset() {
     m_formCounts = {};
     m_listSizes = {};
     m_formRefs = {};
+    m_wordForms = {};
+    m_nLists = 0;
     m_nOccurrences = 0;
     ClearError();
 }
@@ -31,6 +33,7 @@ void CIndexBuilder::Start(std::span<const MorphUse> morph, CLemmaSource* pLemmas
                                    [](const MorphUse& m) { return m.nSide == MORPH_SIDE_BOTH; });
     m_pLemmas = pLemmas;
     m_pCharMap = pCharMap;
+    m_bWordForms = (!morph.empty() && pLemmas != nullptr) || (pCharMap && !pCharMap->empty());
     m_autom.CreateRoots();
     m_formRefs.push_back(0);
 }
@@ -61,6 +64,8 @@ bool CIndexBuilder::ResolveForm(std::u16string_view form, uint32_t& nList) {
     m_autom.SetFinal(nEnd, true);
     m_autom.SetRelBegPos(nEnd, nList);
     m_formCounts.push_back(0);
+    if (m_bWordForms) m_wordForms.insert(m_wordForms.end(), 2, kUnknown);
+    ++m_nLists;
     return true;
 }
 
@@ -117,11 +122,15 @@ bool CIndexBuilder::AddOccurrence(std::u16string_view text, uint32_t nHash,
         pSlot = m_forms.Find(text, nHash);
     }
     const uint32_t nText = pSlot->nForm;
+    if (!m_bWordForms) {
+        ++pSlot->nCount;
+        return Append(nText, occ);
+    }
     const int nSide = (occ.byFlags & gmd::WORD_RIGHT_PART) != 0 ? 1 : 0;
-    uint32_t nRef = pSlot->nWordForms[nSide];
+    uint32_t nRef = m_wordForms[2 * nText + nSide];
     // Where every language applies to both parts, a text has the same forms
     // in either part: the lemmatiser is asked once per text.
-    if (nRef == kUnknown && m_bFormsSideFree) nRef = pSlot->nWordForms[1 - nSide];
+    if (nRef == kUnknown && m_bFormsSideFree) nRef = m_wordForms[2 * nText + 1 - nSide];
     if (nRef == kUnknown) {
         if (pWord == nullptr) {
             pWord = &m_scratchWord;
@@ -131,7 +140,7 @@ bool CIndexBuilder::AddOccurrence(std::u16string_view text, uint32_t nHash,
         }
         if (!ResolveWordForms(*pWord, nRef)) return false;
         pSlot = m_forms.Find(text, nHash);  // the table may have grown
-        pSlot->nWordForms[nSide] = nRef;
+        m_wordForms[2 * nText + nSide] = nRef;
     }
     ++pSlot->nCount;
     if (!Append(nText, occ)) return false;
@@ -147,8 +156,13 @@ bool CIndexBuilder::AddOccurrence(std::u16string_view text, uint32_t nHash,
 bool CIndexBuilder::FinishLists() {
     m_listSizes = std::move(m_formCounts);
     m_formCounts = {};
-    m_listSizes.resize(m_forms.GetCount(), 0);
+    m_listSizes.resize(m_nLists, 0);
     m_forms.ForEach([&](const CFormTable::Slot& s) { m_listSizes[s.nForm] += s.nCount; });
+    // From here on only the automaton, the streams and the sizes are read:
+    // what found the forms makes room for the writer.
+    m_forms.Reset();
+    m_formRefs = {};
+    m_wordForms = {};
     uint64_t nBytes = 0;
     for (uint32_t nSize : m_listSizes)
         nBytes += kOccCountSize + kOccurrenceSize * uint64_t{nSize};
@@ -164,7 +178,7 @@ uint32_t CIndexBuilder::GetListSize(uint32_t nList) const {
 }
 
 bool CIndexBuilder::StreamLists(const ListSink& sink) const {
-    if (m_listSizes.size() != m_forms.GetCount()) return false;
+    if (m_listSizes.size() != m_nLists) return false;
     return m_streams.Stream(m_listSizes, sink, m_nWindow);
 }
 
@@ -186,5 +200,7 @@ std::vector<WordOccurrence> CIndexBuilder::GetWordInfo(int nList) const {
 size_t CIndexBuilder::GetMemoryBytes() const {
     return m_autom.GetMemoryBytes() + m_forms.GetMemoryBytes() + m_streams.GetMemoryBytes() +
            m_articles.capacity() * sizeof(gmd::ArticleRecord) +
-           (m_formCounts.capacity() + m_listSizes.capacity() + m_formRefs.capacity()) * 4;
+           (m_formCounts.capacity() + m_listSizes.capacity() + m_formRefs.capacity() +
+            m_wordForms.capacity()) *
+               4;
 }

@@ -51,7 +51,8 @@ public:
     // hash, so that several words' lookups overlap instead of waiting in turn.
     void PrefetchForm(uint32_t nHash) const { m_forms.Prefetch(nHash); }
     // After the last word: the size of every list; false (with the text)
-    // when the occurrences would not fit a compiled file.
+    // when the occurrences would not fit a compiled file. No word may be
+    // added after it: the forms are let go, only what is written stays.
     bool FinishLists();
 
     void AddArticleRecord(const gmd::ArticleRecord& record) { m_articles.push_back(record); }
@@ -77,7 +78,7 @@ public:
     std::span<const IndexRelation> GetNodeRelations(uint32_t nNode) const override {
         return m_autom.GetRelations(nNode);
     }
-    uint32_t GetListCount() const override { return m_forms.GetCount(); }
+    uint32_t GetListCount() const override { return m_nLists; }
     uint32_t GetListSize(uint32_t nList) const override;
     bool StreamLists(const ListSink& sink) const override;
 
@@ -106,12 +107,18 @@ private:
     // Where the further forms of a text and part stand: the count, then the
     // list numbers. Entry 0 is "no forms".
     std::vector<uint32_t> m_formRefs;
+    // Per list, for the left and the right part: where the further forms of
+    // the form as a word's text stand in m_formRefs, kUnknown until worked
+    // out. Empty when no word can have further forms.
+    std::vector<uint32_t> m_wordForms;
+    uint32_t m_nLists = 0;
     uint64_t m_nOccurrences = 0;
     uint64_t m_nWindow = COccurrenceStreams::kDefaultWindow;
 
     CWordIndex m_scratchWord;  // for words that come without their object
     std::vector<MorphUse> m_morph;
     bool m_bFormsSideFree = true;  // no language is limited to one part
+    bool m_bWordForms = false;     // lemmas or a character map can add forms
     CLemmaSource* m_pLemmas = nullptr;
     const CharMap* m_pCharMap = nullptr;
 };
