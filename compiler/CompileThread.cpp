@@ -254,9 +254,7 @@ void CDictCompiler::CompileThread() {
             }
             m_builder.Start(m_morph, m_pLemmas, &m_charMap);
             m_builder.GetAutomaton().SetNodeLimit(m_nNodeLimit);
-            // Sources seen so far need about one node per 32 bytes.
-            m_builder.GetAutomaton().Reserve(
-                static_cast<uint32_t>(std::min<uint64_t>(m_nSourceSize / 32, gmd::kMaxNodeCount)));
+            m_builder.Reserve(m_nSourceSize);
             if (LoadLemmatizers(strReports) && RunPass()) WriteOutput();
         }
     } catch (const CMyObjectThrow& e) {

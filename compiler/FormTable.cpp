@@ -55,9 +55,19 @@ CFormTable::Slot* CFormTable::Find(std::u16string_view form, uint32_t nHash) {
     }
 }
 
+void CFormTable::Reserve(uint32_t nForms) {
+    size_t nSize = kFirstSize;
+    while (uint64_t{nForms} * 10 > uint64_t{nSize} * 7)
+        nSize *= 2;
+    if (nSize > m_slots.size()) Rehash(nSize);
+}
+
 void CFormTable::Grow() {
+    Rehash(m_slots.empty() ? kFirstSize : m_slots.size() * 2);
+}
+
+void CFormTable::Rehash(size_t nSize) {
     std::vector<Slot, CLargeArrayAllocator<Slot>> old = std::move(m_slots);
-    const size_t nSize = old.empty() ? 4096 : old.size() * 2;
     m_slots.assign(nSize, EmptySlot());
     m_nMask = static_cast<uint32_t>(nSize - 1);
     for (const Slot& s : old) {

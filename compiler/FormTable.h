@@ -34,6 +34,9 @@ public:
 
     void Reset();
     uint32_t GetCount() const { return m_nCount; }
+    // Room for this many forms at once, so that the table need not be
+    // rehashed (and held twice meanwhile) as it fills.
+    void Reserve(uint32_t nForms);
 
     static uint32_t Hash(std::u16string_view form);
     // Asks the memory system for the line where a form's search begins, so
@@ -60,6 +63,9 @@ public:
 private:
     bool Equal(const Slot& slot, std::u16string_view form) const;
     void Grow();
+    void Rehash(size_t nSize);
+
+    static constexpr size_t kFirstSize = 4096;
 
     std::vector<Slot, CLargeArrayAllocator<Slot>> m_slots;
     std::vector<char16_t> m_overflow;

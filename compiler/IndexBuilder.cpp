@@ -38,6 +38,13 @@ void CIndexBuilder::Start(std::span<const MorphUse> morph, CLemmaSource* pLemmas
     m_formRefs.push_back(0);
 }
 
+void CIndexBuilder::Reserve(uint64_t nSourceBytes) {
+    // Per node about 32 bytes of source, per article 160, per form 256.
+    m_autom.Reserve(static_cast<uint32_t>(std::min<uint64_t>(nSourceBytes / 32, kMaxNodeCount)));
+    m_articles.reserve(static_cast<size_t>(nSourceBytes / 160));
+    m_forms.Reserve(static_cast<uint32_t>(std::min<uint64_t>(nSourceBytes / 256, kMaxNodeCount)));
+}
+
 bool CIndexBuilder::ResolveForm(std::u16string_view form, uint32_t& nList) {
     nList = kUnknown;
     // A form that cannot be a path of the automaton (only a lemmatiser could

@@ -38,6 +38,11 @@ public:
     // these (kept by the caller for the whole run).
     void Start(std::span<const MorphUse> morph, CLemmaSource* pLemmas, const CharMap* pCharMap);
     void Reset();
+    // Room for the index of a source of this many bytes, estimated from the
+    // sources seen so far, so that the large arrays need not be moved (and
+    // held twice meanwhile) as they grow; room not used costs no memory
+    // except in the form table, whose estimate is kept low.
+    void Reserve(uint64_t nSourceBytes);
 
     // Indexes one word under its text and its forms. False, with the error
     // text, when the index cannot take it.

@@ -13,7 +13,7 @@ constexpr uint32_t kSmallShift = 2;     // four of them to a bucket
 constexpr uint32_t kLargeShift = 12;    // the rest 4,096 to a bucket
 constexpr uint32_t kMaxRecordBytes = 4 * 5 + 2;
 constexpr uint32_t kFirstChunk = 256;
-constexpr uint32_t kLargestChunk = 64 * 1024;
+constexpr uint32_t kLargestChunk = 16 * 1024;
 constexpr size_t kArenaBlock = 4 << 20;
 
 inline uint8_t* PutVar(uint8_t* p, uint32_t v) {
@@ -85,7 +85,8 @@ void COccurrenceStreams::Reset() {
 
 void COccurrenceStreams::NewChunk(Bucket& b) {
     if (!b.chunks.empty()) b.chunks.back().nUsed = b.chunks.back().nSize - b.nFree;
-    // Chunks double up to 64 KB: thousands of thin buckets stay small.
+    // Chunks double up to 16 KB: thousands of thin buckets stay small, and
+    // the room left in each bucket's last chunk stays small too.
     const uint32_t nSize =
         b.chunks.empty() ? kFirstChunk : std::min(b.chunks.back().nSize * 2, kLargestChunk);
     b.chunks.push_back({m_arena.Allocate(nSize), nSize, 0});

@@ -21,7 +21,7 @@
 
 class COccurrenceStreams {
 public:
-    static constexpr uint64_t kDefaultWindow = 32u << 20;
+    static constexpr uint64_t kDefaultWindow = 4u << 20;
 
     void Reset();
     // An occurrence of list nList (dwArticlePos holds the article index).
