@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "StringTable.h"
@@ -20,6 +21,23 @@ char16_t SwapBytes(char16_t c) {
     return static_cast<char16_t>((c >> 8) | (c << 8));
 }
 
+bool IsContinuation(unsigned b) {
+    return (b & 0xC0) == 0x80;
+}
+
+// The code point of the 4-byte sequence at p, or nothing when it is
+// malformed or outside U+10000 to U+10FFFF (a surrogate pair holds no more).
+std::optional<char32_t> FourByteCodePoint(const uint8_t* p) {
+    if ((p[0] & 0xF8) != 0xF0 || !IsContinuation(p[1]) || !IsContinuation(p[2]) ||
+        !IsContinuation(p[3])) {
+        return std::nullopt;
+    }
+    const char32_t c =
+        ((p[0] & 0x07u) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
+    if (c < 0x10000 || c > 0x10FFFF) return std::nullopt;
+    return c;
+}
+
 }  // namespace
 
 std::u16string_view LineEndString(int32_t nLineEnd) {
@@ -33,12 +51,23 @@ std::u16string_view LineEndString(int32_t nLineEnd) {
     }
 }
 
-Utf8Step DecodeUtf8Symb(const uint8_t* p, const uint8_t* pEnd, char16_t& symb) {
+Utf8Step DecodeUtf8Symb(const uint8_t* pBegin, const uint8_t* p, const uint8_t* pEnd,
+                        char16_t& symb) {
     if (p >= pEnd) return {0, false};
     const unsigned b0 = p[0];
     if (b0 < 0x80) {
         symb = static_cast<char16_t>(b0);
         return {1, false};
+    }
+    if (IsContinuation(b0)) {
+        // The second half of a 4-byte sequence, or a stray byte.
+        if (p - pBegin >= 2 && pEnd - p >= 2) {
+            if (const auto c = FourByteCodePoint(p - 2)) {
+                symb = static_cast<char16_t>(0xDC00 + ((*c - 0x10000) & 0x3FF));
+                return {2, false};
+            }
+        }
+        return {1, true};
     }
     int nPending;
     unsigned nAcc;
@@ -48,21 +77,30 @@ Utf8Step DecodeUtf8Symb(const uint8_t* p, const uint8_t* pEnd, char16_t& symb) {
     } else if ((b0 & 0xF0) == 0xE0) {
         nPending = 2;
         nAcc = (b0 & 0x0F) << 12;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        nPending = 3;
+        nAcc = 0;
     } else {
-        return {1, true};  // a stray continuation byte, a 4-byte lead or F8-FF
+        return {1, true};  // F8-FF
     }
     int i = 1;
-    for (; nPending > 0; --nPending, ++i) {
+    for (; i <= nPending; ++i) {
         if (p + i >= pEnd) {
             symb = kReplacementSymb;
             return {i, false};
         }
-        const unsigned b = p[i];
-        if ((b & 0xC0) != 0x80) return {i + 1, true};
-        nAcc |= (b & 0x3F) << (6 * (nPending - 1));
+        if (!IsContinuation(p[i])) return {i + 1, true};
     }
+    if (nPending == 3) {
+        const auto c = FourByteCodePoint(p);
+        if (!c) return {4, true};
+        symb = static_cast<char16_t>(0xD800 + ((*c - 0x10000) >> 10));
+        return {2, false};
+    }
+    for (i = 1; i <= nPending; ++i)
+        nAcc |= (p[i] & 0x3Fu) << (6 * (nPending - i));
     symb = static_cast<char16_t>(nAcc);
-    return {i, false};
+    return {nPending + 1, false};
 }
 
 void CUnicodeFile::Reset() {
@@ -133,15 +171,21 @@ int CUnicodeFile::ReadSymb(char16_t& symb) {
         if (m_nEncoding == ENCODING_UCS2BE) symb = SwapBytes(symb);
         return 2;
     }
-    uint8_t buf[3];
-    if (Read(buf, 1) == 0) return 0;
-    uint32_t nHave = 1;
-    if ((buf[0] & 0xE0) == 0xC0) {
-        nHave += Read(buf + 1, 1);
-    } else if ((buf[0] & 0xF0) == 0xE0) {
-        nHave += Read(buf + 1, 2);
+    const int64_t nPos = GetPosition();
+    uint8_t b0 = 0;
+    if (Read(&b0, 1) == 0) return 0;
+    if (b0 < 0x80) {
+        symb = b0;
+        return 1;
     }
-    const Utf8Step step = DecodeUtf8Symb(buf, buf + nHave, symb);
+    // A sequence of up to four bytes, and the two before it for the second
+    // half of a 4-byte sequence.
+    const int64_t nBack = std::clamp<int64_t>(nPos - GetByteOrderMarkSize(), 0, 2);
+    Seek(nPos - nBack, ORIGIN_BEGIN);
+    uint8_t buf[6];
+    const uint32_t nRead = Read(buf, static_cast<uint32_t>(nBack) + 4);
+    const Utf8Step step = DecodeUtf8Symb(buf, buf + nBack, buf + nRead, symb);
+    Seek(nPos + step.nBytes, ORIGIN_BEGIN);
     if (step.bError) ThrowError(LoadText(kUtf8ErrorText).value_or(u""));
     return step.nBytes;
 }
@@ -176,7 +220,11 @@ int32_t CUnicodeFile::SetLineEndFromFile() {
     }
     SkipByteOrderMark();
     const bool bUcs2 = m_nEncoding == ENCODING_UCS2LE || m_nEncoding == ENCODING_UCS2BE;
-    std::vector<uint8_t> buf(kDetectChunk + 3);
+    // A chunk is read behind what the previous one left: the two bytes
+    // before its next sequence (the second half of a 4-byte sequence looks
+    // back at them) and a sequence it cut off.
+    std::vector<uint8_t> buf(kDetectChunk + 5);
+    size_t nBack = 0;
     size_t nHave = 0;
     bool bEof = false;
     bool bFound = false;
@@ -185,11 +233,10 @@ int32_t CUnicodeFile::SetLineEndFromFile() {
         const uint32_t nRead = Read(buf.data() + nHave, kDetectChunk);
         bEof = nRead < kDetectChunk;
         nHave += nRead;
-        const uint8_t* p = buf.data();
-        const uint8_t* pEnd = p + nHave;
-        // Before the end of the file, keep a possibly cut sequence for the
-        // next chunk.
-        const uint8_t* pStop = bEof ? pEnd : pEnd - std::min<size_t>(nHave, 2);
+        const uint8_t* const pBegin = buf.data();
+        const uint8_t* p = pBegin + nBack;
+        const uint8_t* pEnd = pBegin + nHave;
+        const uint8_t* pStop = bEof ? pEnd : pEnd - std::min<size_t>(nHave - nBack, 3);
         while (p < pStop) {
             char16_t c;
             if (bUcs2) {
@@ -198,7 +245,7 @@ int32_t CUnicodeFile::SetLineEndFromFile() {
                 if (m_nEncoding == ENCODING_UCS2BE) c = SwapBytes(c);
                 p += 2;
             } else {
-                const Utf8Step step = DecodeUtf8Symb(p, pEnd, c);
+                const Utf8Step step = DecodeUtf8Symb(pBegin, p, pEnd, c);
                 if (step.bError) ThrowError(LoadText(kUtf8ErrorText).value_or(u""));
                 p += step.nBytes;
             }
@@ -218,8 +265,9 @@ int32_t CUnicodeFile::SetLineEndFromFile() {
                 return m_nLineEnd;
             }
         }
-        nHave = static_cast<size_t>(pEnd - p);
-        std::memmove(buf.data(), p, nHave);
+        nBack = std::min<size_t>(static_cast<size_t>(p - pBegin), 2);
+        nHave = static_cast<size_t>(pEnd - p) + nBack;
+        std::memmove(buf.data(), p - nBack, nHave);
     }
     return m_nLineEnd;
 }

@@ -31,12 +31,18 @@ struct Utf8Step {
     bool bError;  // the bytes are no UTF-8 this reader accepts
 };
 
-// Decodes one symbol from [p, pEnd): 1- to 3-byte sequences; overlong forms
-// and encoded surrogates decode by plain arithmetic. A sequence cut off by
-// pEnd consumes what is there and delivers U+FFFD. Leads of 4-byte
-// sequences, bytes F8-FF, stray continuation bytes and a lead followed by
+// Decodes one symbol at p from [p, pEnd): 1- to 3-byte sequences; overlong
+// forms and encoded surrogates decode by plain arithmetic. A 4-byte sequence
+// (U+10000 to U+10FFFF) is two symbols, its UTF-16 surrogate pair, as the
+// same text reads in UCS-2: its first two bytes give the high surrogate, its
+// last two the low one. So the low half is decoded at the sequence's third
+// byte, looking back at the two before it; pBegin (at most p) is where the
+// bytes that may be looked at begin. A sequence cut off by pEnd consumes
+// what is there and delivers U+FFFD. Bytes F8-FF, a 4-byte sequence outside
+// U+10000 to U+10FFFF, stray continuation bytes and a lead followed by
 // anything but a continuation byte are errors.
-Utf8Step DecodeUtf8Symb(const uint8_t* p, const uint8_t* pEnd, char16_t& symb);
+Utf8Step DecodeUtf8Symb(const uint8_t* pBegin, const uint8_t* p, const uint8_t* pEnd,
+                        char16_t& symb);
 
 class CUnicodeFile : public CMyFile {
 public:
@@ -50,7 +56,8 @@ public:
     // Seeks behind the byte-order mark and returns that offset.
     int32_t SkipByteOrderMark();
     // Decodes the next symbol at the file position; returns the bytes
-    // consumed (1-3 for UTF-8, 2 for UCS-2), 0 at the end of the text.
+    // consumed (1-3 for UTF-8, 2 for each half of a 4-byte sequence, 2 for
+    // UCS-2), 0 at the end of the text.
     // Decoding faults set 41333 and throw CMyObjectThrow.
     int ReadSymb(char16_t& symb);
 

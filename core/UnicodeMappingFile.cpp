@@ -138,7 +138,7 @@ int CUnicodeMappingFile::ReadMapSymbSlow(char16_t& symb) {
         m_nMapPos += 2;
         return 2;
     }
-    const Utf8Step step = DecodeUtf8Symb(p, p + nLeft, symb);
+    const Utf8Step step = DecodeUtf8Symb(m_pView, p, p + nLeft, symb);
     if (step.bError) ThrowError(LoadText(kUtf8ErrorText).value_or(u""));
     m_nMapPos += step.nBytes;
     return step.nBytes;

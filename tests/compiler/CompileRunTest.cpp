@@ -101,7 +101,8 @@ TEST_F(CompileRunTest, EveryEncodingGivesTheSameFile) {
         u"<h>Caption</h>\r\n\r\n"
         u"\u0451\u043b\u043a\u0430 &amp; <b>Stra\u00dfe</b> ##:## fir tree<br>x "
         u"&#233;t\u00e9\r\n\r\n"
-        u"\u4e2d\u6587 word\r\nsecond line ##:## <i>comment</i> w\u00f6rter\r\n";
+        u"\u4e2d\u6587 word\r\nsecond line ##:## <i>comment</i> w\u00f6rter\r\n\r\n"
+        u"\U00029E8A fish ##:## \U0001F600 smile\r\n";
     std::vector<std::vector<uint8_t>> files;
     int n = 0;
     for (auto enc :

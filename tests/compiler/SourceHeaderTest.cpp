@@ -170,7 +170,7 @@ TEST_F(SourceHeaderTest, OddLengthUcs2KeepsItsLastHeaderLine) {
 TEST_F(SourceHeaderTest, DecodingFaultNamesItsLine) {
     m_source.Close();
     const std::u16string strPath =
-        m_dir.Write("bad.txt", "$NAME: a\r\n\r\n$INDEX: \xF0\x9F\x98\x80\r\n");
+        m_dir.Write("bad.txt", "$NAME: a\r\n\r\n$INDEX: \xF0\x9F\x98\x41\r\n");
     ASSERT_TRUE(m_source.OpenUnicode(strPath));
     EXPECT_FALSE(m_source.ReadHeader());
     EXPECT_EQ(Error(),

@@ -128,12 +128,12 @@ TEST(UnicodeFile, FirstLineEndDecidesInEveryEncoding) {
 
 TEST(UnicodeFile, LineEndDetectionCrossesReadChunks) {
     CTempDir dir;
-    // "ж" is two bytes and "€" three: with an odd prefix their sequences
-    // straddle every chunk border; the whole text has no line end until the
-    // very last unit.
+    // "ж" is two bytes, "€" three and "😀" four: their sequences straddle
+    // every chunk border; the whole text has no line end until the very last
+    // unit.
     std::u16string text = u"a";
     for (int i = 0; i < 100000; ++i)
-        text += (i % 3 == 0) ? u"€" : u"ж";
+        text += (i % 3 == 0) ? u"€" : (i % 5 == 0) ? u"😀" : u"ж";
     text += u"\r\n";
     for (int nForm = 0; nForm < 3; ++nForm) {
         const std::string bytes = nForm == 0 ? Utf8Bytes(text, false) : Ucs2Bytes(text, nForm == 2);
@@ -150,7 +150,10 @@ TEST(UnicodeFile, LineEndDetectionCrossesReadChunks) {
 
 TEST(UnicodeFile, Utf8FaultsThrowWithTheirMessage) {
     const std::string faults[] = {
-        "\xF0\x9F\x98\x80",  // a 4-byte sequence fails at its lead
+        "\xF0\x9F\x41\x80",  // a 4-byte lead followed by ASCII
+        "\xF0\x80\x80\x80",  // an overlong 4-byte form holds no surrogate pair
+        "\xF4\x90\x80\x80",  // nor does one beyond U+10FFFF
+        "\x98\x80",          // the second half of a 4-byte sequence alone
         "\x80",              // stray continuation byte
         "\xC3\x41",          // a lead followed by ASCII
         "\xE3\x81\x41",      // ... in the middle of a 3-byte sequence
@@ -183,6 +186,9 @@ TEST(UnicodeFile, Utf8ArithmeticAndCutOffSequences) {
         {"\xEF\xBF\xBF", u"\xFFFF", {3}},
         {"ab\xE3\x81", u"ab\xFFFD", {1, 1, 2}},  // cut off by the end of the file
         {"ab\xD1", u"ab\xFFFD", {1, 1, 1}},
+        // Beyond U+FFFF: the surrogate pair, two bytes for each half.
+        {"\xF0\xA9\xBA\x8A\xF0\x9F\x98\x80", u"\xD867\xDE8A\xD83D\xDE00", {2, 2, 2, 2}},
+        {"ab\xF0\x9F\x98", u"ab\xFFFD", {1, 1, 3}},
     };
     CTempDir dir;
     for (const Case& c : cases) {

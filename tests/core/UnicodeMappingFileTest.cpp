@@ -53,13 +53,17 @@ TEST(UnicodeMappingFile, DecodesExactlyAsTheFileReader) {
         "a\n\xC3\x41",
         "a\n\xE3\x81",
         "a\n\xF0\x9F\x98\x80",
+        "a\n\xF0\x9F\x98\x80\xF0\xA9\xBA\x8A",
+        "a\n\xF0\x9F\x98\x80\x80",
+        "a\n\xF0\x9F\x98",
         "a\n\xED\xA0\x80\xC0\x80",
         Ucs2Bytes(u"ucs-2 ж\r\n", false) + "x",
         Ucs2Bytes(u"ucs-2 ж\r\n", true),
     };
     // Random bytes drawn mostly from the interesting ones.
     std::mt19937 rng(12345);
-    const uint8_t kAlphabet[] = {'a', '\n', '\r', 0x80, 0xBF, 0xC3, 0xD1, 0xE2, 0xEF, 0xF0, 0xFF};
+    const uint8_t kAlphabet[] = {'a',  '\n', '\r', 0x80, 0xBF, 0xC3,
+                                 0xD1, 0xE2, 0xEF, 0xF0, 0x9F, 0xFF};
     for (int i = 0; i < 200; ++i) {
         std::string s = "\n";
         const int nLength = static_cast<int>(rng() % 12);

@@ -37,7 +37,7 @@ TEST(DictInfoFile, ReadsAnyEncodingTheTextReaderKnows) {
     const auto path = dir.Path() / "x_info.txt";
     WriteBytes(path, {0xFF, 0xFE, '<', 0, 'E', 0, '>', 0, '\n', 0, 0x16, 0x04});
     EXPECT_EQ(ReadDictInfoText(U16(path)), std::u16string(u"<E>\n\u0416"));
-    WriteBytes(path, {0xF0, 0x9F, 0x98, 0x80});  // a 4-byte sequence: unreadable
+    WriteBytes(path, {0xF0, 0x9F, 0x41, 0x80});  // a broken 4-byte sequence: unreadable
     EXPECT_FALSE(ReadDictInfoText(U16(path)));
     EXPECT_FALSE(ReadDictInfoText(U16(dir.Path() / "missing_info.txt")));
 }
