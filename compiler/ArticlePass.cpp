@@ -15,6 +15,7 @@ ArticlePassResult RunArticlePass(CDictSource& source, CArticleIndex& article, Pa
         result.nOutcome = ArticlePassResult::FAILED;
         result.nLine = nLine;
         result.strError = LineErrorText(nLine, strMessage);
+        result.strMessage = strMessage;
     };
     while (true) {
         if (pObserver && pObserver->IsAborted()) {
@@ -26,12 +27,18 @@ ArticlePassResult RunArticlePass(CDictSource& source, CArticleIndex& article, Pa
             break;
         }
         if (pObserver) pObserver->OnProgress(source.GetReadPos().nBytePos);
+        const size_t nFirst = strText.find_first_not_of(u" \t");
+        const bool bDollar = nFirst != std::u16string::npos && strText[nFirst] == u'$';
         article.Reset();
         article.SetArticle(std::move(strText), nBegin, nEnd);
         ctx.nLine = nFirstLine;
         if (!article.ParseArticle(ctx, pSink) || (pObserver && !pObserver->OnArticle(article))) {
             fail(ctx.nLine, article.GetError());
             break;
+        }
+        if (bDollar) result.startingWithDollar.Add(nFirstLine);
+        if (!article.IsCaption() && article.GetRecord().nLeftEnd < 0) {
+            result.withoutPartsSeparator.Add(nFirstLine);
         }
         ++ctx.nArticle;
     }
@@ -53,6 +60,7 @@ ArticlePassResult CheckSourceFile(std::u16string_view strPath, const CSeparatorS
     if (!source.ReadHeader()) {
         result.nLine = source.GetReadPos().nLine;
         result.strError = LineErrorText(result.nLine, source.GetError());
+        result.strMessage = source.GetError();
         return result;
     }
     CArticleIndex article;

@@ -26,13 +26,29 @@ public:
     }
 };
 
+// How many articles of a kind there are, and the first one's line.
+struct ArticleTally {
+    int32_t nCount = 0;
+    int32_t nFirstLine = 0;
+
+    void Add(int32_t nLine) {
+        if (nCount++ == 0) nFirstLine = nLine;
+    }
+};
+
 struct ArticlePassResult {
     enum Outcome { DONE, ABORTED, FAILED };
     Outcome nOutcome = DONE;
-    int32_t nLine = 0;        // of the fault
-    std::u16string strError;  // "Error in file, line %d", CR LF, the message
-    int32_t nArticles = 0;    // accepted articles
-    int32_t nWords = 0;       // running word number reached
+    int32_t nLine = 0;          // of the fault
+    std::u16string strError;    // "Error in file, line %d", CR LF, the message
+    std::u16string strMessage;  // the message alone
+    int32_t nArticles = 0;      // accepted articles
+    int32_t nWords = 0;         // running word number reached
+    // Valid but probably not what the author meant: articles (captions
+    // aside) without the parts separator, and articles whose first line
+    // starts with "$" (a keyword line that lost its colon ends the header).
+    ArticleTally withoutPartsSeparator;
+    ArticleTally startingWithDollar;
 };
 
 // Runs the pass from the source's reading position. ctx carries the line,

@@ -99,6 +99,32 @@ private:
     std::exception_ptr m_exception;
 };
 
+void CDictCompiler::AddHeaderWarnings() {
+    for (int i = 0; i < m_pSource->GetMorphDescrCount(); ++i) {
+        const MorphDescr descr = m_pSource->GetMorphDescr(i);
+        CompileWarning warning;
+        warning.nLine = m_pSource->GetMorphLine(i);
+        warning.strName = descr.strName;
+        if (descr.nLangId == 0) {
+            warning.nKind = CompileWarning::MORPH_WITHOUT_LEMMAS;
+        } else if (m_pLemmas != nullptr && !m_pLemmas->IsLanguageAvailable(descr.nLangId)) {
+            warning.nKind = CompileWarning::MORPH_SWITCHED_OFF;
+        } else {
+            continue;
+        }
+        m_warnings.push_back(std::move(warning));
+    }
+}
+
+void CDictCompiler::AddPassWarnings(const ArticlePassResult& result) {
+    auto tally = [this](CompileWarning::Kind nKind, const ArticleTally& t) {
+        if (t.nCount > 0) m_warnings.push_back({nKind, t.nFirstLine, t.nCount, {}});
+    };
+    tally(CompileWarning::ARTICLES_WITHOUT_PARTS_SEPARATOR, result.withoutPartsSeparator);
+    tally(CompileWarning::ARTICLES_STARTING_WITH_DOLLAR, result.startingWithDollar);
+    if (result.nArticles == 0) m_warnings.push_back({CompileWarning::NO_ARTICLES, 0, 0, {}});
+}
+
 bool CDictCompiler::LoadLemmatizers(std::u16string& strReports) {
     if (IsAborted()) return false;
     SetStatusText(kStatusLoadingLemmatizers);
@@ -156,11 +182,10 @@ bool CDictCompiler::RunPass() {
     const ArticlePassResult& result = parser.GetResult();
     if (result.nOutcome == ArticlePassResult::ABORTED || IsAborted()) return false;
     if (result.nOutcome == ArticlePassResult::FAILED) {
-        SetError(result.strError);
-        m_nLine = result.nLine;
-        m_bError = true;
+        ReportLineError(result.nLine, result.strMessage);
         return false;
     }
+    AddPassWarnings(result);
     SetStatusText(kStatusProcessing);
     SetProgress(0, static_cast<int64_t>(m_nSourceSize), static_cast<int64_t>(m_nSourceSize) * 2);
     m_nTextUnits = m_pSource->GetReadPos().nCharPos;
@@ -255,6 +280,7 @@ void CDictCompiler::CompileThread() {
             m_builder.Start(m_morph, m_pLemmas, &m_charMap);
             m_builder.GetAutomaton().SetNodeLimit(m_nNodeLimit);
             m_builder.Reserve(m_nSourceSize);
+            AddHeaderWarnings();
             if (LoadLemmatizers(strReports) && RunPass()) WriteOutput();
         }
     } catch (const CMyObjectThrow& e) {

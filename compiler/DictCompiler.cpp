@@ -32,6 +32,9 @@ void CDictCompiler::ResetRun() {
     m_bAborted = false;
     m_bError = false;
     m_nLine = -1;
+    m_strLineFault.clear();
+    m_bSourceOpenFault = false;
+    m_warnings.clear();
     m_builder.Reset();
     m_morph.clear();
     m_nTextUnits = 0;
@@ -61,6 +64,7 @@ bool CDictCompiler::StartCompile(std::u16string_view strSourcePath,
     m_pOutput = std::make_unique<CDictIndexFile>();
     m_pSource->SetSeparators(m_separators);
     if (!m_pSource->OpenUnicode(strSourcePath)) {
+        m_bSourceOpenFault = true;
         return fail(
             WrapMessage(LoadText(IDS_OPEN_FILE_ERROR).value_or(u""), m_pSource->GetError()));
     }
@@ -89,6 +93,7 @@ void CDictCompiler::SetStatusText(std::u16string_view strText) {
 
 void CDictCompiler::ReportLineError(int32_t nLine, std::u16string_view strText) {
     SetError(LineErrorText(nLine, strText));
+    m_strLineFault = strText;
     m_nLine = nLine;
     m_bError = true;
 }

@@ -23,6 +23,8 @@
 #include <thread>
 #include <vector>
 
+#include "ArticlePass.h"
+#include "CompileWarning.h"
 #include "DictSource.h"
 #include "IndexBuilder.h"
 #include "LemmaSource.h"
@@ -56,6 +58,9 @@ public:
     // starts the worker. False, with the error text, when any of it fails.
     bool StartCompile(std::u16string_view strSourcePath, std::u16string_view strOutputPath,
                       std::u16string_view strMappingPath);
+    // After StartCompile failed: whether the source could not be opened as
+    // text (rather than the character map or the output).
+    bool HasSourceOpenFault() const { return m_bSourceOpenFault; }
     // Waits for the worker to end.
     void Wait();
 
@@ -77,6 +82,11 @@ public:
 
     // error text := "Error in file, line %d", CR LF, text; error flag set.
     void ReportLineError(int32_t nLine, std::u16string_view strText);
+    // The text of the last ReportLineError alone, without the line; empty
+    // when the run's fault concerns no line of the source.
+    const std::u16string& GetLineFault() const { return m_strLineFault; }
+    // In the order found; read once the run has ended.
+    const std::vector<CompileWarning>& GetWarnings() const { return m_warnings; }
     // error text := "Error creating index file:", CR LF, text; error flag set.
     void ReportWriteError(std::u16string_view strText);
 
@@ -104,6 +114,8 @@ private:
 
     void CompileThread();
     void ResetRun();
+    void AddHeaderWarnings();
+    void AddPassWarnings(const ArticlePassResult& result);
     bool LoadLemmatizers(std::u16string& strReports);
     bool RunPass();
     void IndexBatch(const CParsedBatch& batch, std::u16string& strError);
@@ -124,6 +136,9 @@ private:
     std::atomic<bool> m_bAborted{false};
     std::atomic<bool> m_bError{false};
     std::atomic<int32_t> m_nLine{-1};
+    std::u16string m_strLineFault;
+    bool m_bSourceOpenFault = false;
+    std::vector<CompileWarning> m_warnings;
     CIndexBuilder m_builder;
     CharMap m_charMap;
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Separators.h"
 #include "dictformat/DictCommon.h"
@@ -74,6 +75,12 @@ public:
     // Adds the descriptors of a "$MORPH:" value; a faulty item adds none of
     // them and fails with its message.
     bool ApplyMorphList(std::u16string_view strValue);
+    // The header line of morphology descriptor i (0 when it came from
+    // elsewhere than the header).
+    int32_t GetMorphLine(int i) const {
+        return static_cast<size_t>(i) < m_morphLines.size() ? m_morphLines[static_cast<size_t>(i)]
+                                                            : 0;
+    }
 
 private:
     bool ApplyKeyword(int nKeyword, std::u16string_view strValue);
@@ -81,4 +88,5 @@ private:
 
     CSeparatorSettings m_separators;
     SourcePos m_pos;
+    std::vector<int32_t> m_morphLines;
 };

@@ -153,8 +153,10 @@ bool CDictSource::ApplyMorphList(std::u16string_view strValue) {
         SetError(FormatTextId(IDS_MORPH_TOO_MANY, {int64_t{gmd::kMaxMorphDescr}}));
         return false;
     }
-    for (const MorphDescr& descr : items)
+    for (const MorphDescr& descr : items) {
         AddMorphDescr(descr);
+        m_morphLines.push_back(m_pos.nLine);
+    }
     return true;
 }
 
@@ -184,6 +186,7 @@ bool CDictSource::ReadHeader() {
 bool CDictSource::ReadHeader(int32_t& nPos) {
     ClearError();
     ResetHeader();
+    m_morphLines.clear();
     m_pos = SourcePos();
     m_pos.nBytePos = GetByteOrderMarkSize();
     nPos = m_pos.nBytePos;

@@ -36,24 +36,28 @@ std::string UsageText() {
            "                      user's folders, see the man page)\n"
            "  --sep-type 1|2|3    articles separator: 1 single line feed, 2 double line\n"
            "                      feed (default), 3 the text of --sep\n"
-           "  --sep TEXT          articles separator for type 3, with backslash escapes\n"
-           "                      (\\n \\r \\t \\\\ \\xHHHH)\n"
+           "  --sep TEXT          articles separator of --sep-type 3, with backslash\n"
+           "                      escapes (\\n \\r \\t \\\\ \\xHHHH)\n"
            "  --parts-sep TEXT    article parts separator (default ##:##), same escapes\n"
            "  --yes               go on when a morphology module fails to load (default)\n"
            "  --no                stop when a morphology module fails to load\n"
+           "  --german            German lemmas on (they are off by default)\n"
            "  --quiet             no progress display\n"
            "  --help              this text\n"
            "  --version           the program's version\n"
            "\n"
-           "Exit status: 0 compiled, 1 compile error or abort, 2 wrong command line.\n";
+           "Exit status: 0 compiled, 1 compile error or abort, 2 wrong command line.\n"
+           "The source format, with examples: doc/source-format.md in the sources,\n"
+           "share/doc/glossmere/source-format.md where the program is installed.\n";
 }
 
 std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>& args,
                                                  std::string& strError) {
     static constexpr COptionSpec kOptions[] = {
-        {"--compile", 1}, {"--import", 2}, {"--name", 1},     {"--morph", 1}, {"--map", 1},
-        {"--out", 1},     {"--home", 1},   {"--sep-type", 1}, {"--sep", 1},   {"--parts-sep", 1},
-        {"--yes"},        {"--no"},        {"--quiet"},       {"--help"},     {"--version"},
+        {"--compile", 1}, {"--import", 2},    {"--name", 1}, {"--morph", 1},
+        {"--map", 1},     {"--out", 1},       {"--home", 1}, {"--sep-type", 1},
+        {"--sep", 1},     {"--parts-sep", 1}, {"--yes"},     {"--no"},
+        {"--quiet"},      {"--help"},         {"--version"}, {"--german"},
     };
     const auto parsed = ParseOptions(args, kOptions, strError);
     if (!parsed) return std::nullopt;
@@ -101,6 +105,10 @@ std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>&
         options.nSepType = *nType;
     }
     if (const auto sep = parsed->Value("--sep")) options.strSep = FromUtf8(*sep);
+    if (!options.strSep.empty() && options.nSepType != 3) {
+        strError = "--sep applies to --sep-type 3 only";
+        return std::nullopt;
+    }
     if (const auto partsSep = parsed->Value("--parts-sep"))
         options.strPartsSep = FromUtf8(*partsSep);
     if (parsed->Has("--yes") && parsed->Has("--no")) {
@@ -109,6 +117,7 @@ std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>&
     }
     options.bContinueOnMorphFailure = !parsed->Has("--no");
     options.bQuiet = parsed->Has("--quiet");
+    options.bGerman = parsed->Has("--german");
     if (options.action == GlossmillOptions::Action::Compile && !parsed->Has("--compile")) {
         // No arguments, or only the home folder, open the window.
         if (args.empty() || (args.size() <= 2 && parsed->Has("--home"))) {

@@ -21,6 +21,7 @@ struct GlossmillOptions {
     std::u16string strSep;                  // as typed, with backslash escapes
     std::u16string strPartsSep = u"##:##";  // as typed
     bool bContinueOnMorphFailure = true;    // --yes (default) or --no
+    bool bGerman = false;                   // --german: German lemmas on
     bool bQuiet = false;
 };
 

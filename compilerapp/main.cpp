@@ -6,12 +6,17 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "CommandLine.h"
+#include "CompileReport.h"
 #include "ImportRun.h"
 #include "ProgressView.h"
 #include "compiler/DictCompiler.h"
+#include "compiler/ForeignInput.h"
 #include "compiler/LemmatizerSource.h"
 #include "compiler/Separators.h"
 #include "core/CommandLineParser.h"
@@ -40,20 +45,57 @@ std::u16string Wide(const std::filesystem::path& path) {
 }
 
 void PrintError(std::u16string_view text) {
-    std::fprintf(stderr, "%s\n", ToConsoleText(text).c_str());
+    std::fprintf(stderr, "glossmill: %s\n", ToConsoleText(text).c_str());
 }
 
 std::filesystem::path OutputFolder(const GlossmillOptions& options, const CInstallLayout& layout) {
-    if (options.outDir) return *options.outDir;
+    std::error_code ec;
+    if (options.outDir) {
+        // A folder named on the command line is made as asked.
+        std::filesystem::create_directories(*options.outDir, ec);
+        return *options.outDir;
+    }
     const CUserFolders folders =
         GetUserFolders(layout, options.homeDir ? Wide(*options.homeDir) : std::u16string());
     // The user's dictionaries folder is made on first use.
     std::u16string strError;
     if (folders.bPerUser && !PrepareUserFolders(folders, layout, u"Glossmill.ini", strError))
         PrintError(strError);
-    std::error_code ec;
     std::filesystem::create_directories(ToUtf8(folders.strDictionariesFolder), ec);
     return ToUtf8(folders.strDictionariesFolder);
+}
+
+// The first bytes of the source, for telling an input that is no source;
+// nothing when it cannot be read.
+std::optional<std::string> ReadHead(const std::filesystem::path& source) {
+    std::ifstream in(source, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string head(kForeignInputHead, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    if (in.bad()) return std::nullopt;
+    head.resize(static_cast<size_t>(in.gcount()));
+    return head;
+}
+
+// The warnings of a finished run; German switched off is said once. Of an
+// imported dictionary only the languages count: the rest concerns a source
+// the user never saw.
+void PrintWarnings(const CDictCompiler& compiler, const GlossmillOptions& options,
+                   bool bImported) {
+    const std::string strFile = options.source.string();
+    bool bGermanSaid = false;
+    for (const CompileWarning& warning : compiler.GetWarnings()) {
+        const bool bLanguage = warning.nKind == CompileWarning::MORPH_WITHOUT_LEMMAS ||
+                               warning.nKind == CompileWarning::MORPH_SWITCHED_OFF;
+        if (bImported && !bLanguage) continue;
+        if (warning.nKind == CompileWarning::MORPH_SWITCHED_OFF) {
+            if (bGermanSaid) continue;
+            bGermanSaid = true;
+        }
+        const int32_t nLine = bImported ? 0 : warning.nLine;
+        const std::u16string text = WarningText(warning, options.strPartsSep);
+        std::fputs(SourceMessage(strFile, nLine, text).c_str(), stderr);
+    }
 }
 
 int Compile(const GlossmillOptions& options) {
@@ -75,6 +117,7 @@ int Compile(const GlossmillOptions& options) {
     // The lemmatiser library and its data folders sit side by side.
     CLemmatizer lemmatizer(layout.strLibraryFolder);
     lemmatizer.SetMorphologyRoot(layout.strLibraryFolder);
+    if (options.bGerman) lemmatizer.EnableLanguage(CLemmatizer::LANG_GERMAN);
     CLemmatizerSource lemmas(lemmatizer);
     CDictCompiler compiler;
     // Nothing here waits on the user: the compile may take the full priority.
@@ -96,13 +139,29 @@ int Compile(const GlossmillOptions& options) {
     }
     const std::filesystem::path& source =
         imported.IsUsed() ? imported.GetSourcePath() : options.source;
+    // Messages about the source name it as the user did; an imported
+    // dictionary's temporary source has no lines worth naming.
+    const std::string strFile = options.source.string();
+    const std::optional<std::string> head = ReadHead(source);
+    if (head && !imported.IsUsed()) {
+        const ForeignInputFinding found = FindForeignInput(*head, separators.strPartsSep);
+        if (found.nKind != ForeignInput::NONE) {
+            std::fputs(SourceMessage(strFile, found.nLine, ForeignInputText(found.nKind)).c_str(),
+                       stderr);
+        }
+    }
 
     // A closed terminal stops the compile as an interrupt does.
     for (const int nSignal : {SIGINT, SIGTERM, SIGHUP})
         std::signal(nSignal, OnSignal);
     const std::filesystem::path output = CompiledPathOf(options.source, outFolder);
     if (!compiler.StartCompile(Wide(source), Wide(output), Wide(options.mapFile))) {
-        PrintError(compiler.GetError());
+        // The other faults of a start name their own files.
+        if (compiler.HasSourceOpenFault()) {
+            std::fputs(SourceMessage(strFile, 0, compiler.GetError()).c_str(), stderr);
+        } else {
+            PrintError(compiler.GetError());
+        }
         return kExitFailed;
     }
     CProgressView view(stderr, ::isatty(STDERR_FILENO) != 0);
@@ -116,6 +175,12 @@ int Compile(const GlossmillOptions& options) {
     }
     compiler.Wait();
     view.Clear();
+    PrintWarnings(compiler, options, imported.IsUsed());
+    if (!compiler.GetLineFault().empty()) {
+        const int32_t nLine = imported.IsUsed() ? 0 : compiler.GetLine();
+        std::fputs(SourceMessage(strFile, nLine, compiler.GetLineFault()).c_str(), stderr);
+        return kExitFailed;
+    }
     if (compiler.HasError() || compiler.IsAborted()) {
         PrintError(compiler.GetError());
         return kExitFailed;

@@ -11,6 +11,7 @@
 #include "core/IniFile.h"
 #include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
+#include "core/MorphologySettings.h"
 #include "core/ProgramFolder.h"
 #include "core/TextIds.h"
 #include "core/Utf8.h"
@@ -142,6 +143,9 @@ int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layou
     if (!SetUpInterfaceLanguage(appSettings, dataFolder)) return 1;
 
     CLemmatizer lemmatizer(layout.strLibraryFolder);
+    if (ReadGermanSetting(ini, IDS_SHELL_INI_LOCATION, strError))
+        lemmatizer.EnableLanguage(CLemmatizer::LANG_GERMAN);
+    if (!strError.empty()) ShowError(strError);
     CDictSession session(strHome, layout.strLibraryFolder, &lemmatizer);
     session.SetDictionaryFolders(folders.strDictionariesFolder, folders.systemDictionaries);
     if (!session.InitDictionaries()) ShowError(session.GetError());

@@ -29,6 +29,12 @@ public:
         m_session.SetDictionaryFolders(std::move(strOwn), std::move(systemFolders));
     }
 
+    // Switches German lemmas on; before Open.
+    void EnableGerman() { m_lemmatizer.EnableLanguage(CLemmatizer::LANG_GERMAN); }
+    bool IsGermanEnabled() const {
+        return m_lemmatizer.IsLanguageEnabled(CLemmatizer::LANG_GERMAN);
+    }
+
     // Opens the session and makes the named group current (the stored current
     // group when none is named). False, with the error text, when the folder
     // is missing or the group unknown; messages that do not stop a lookup

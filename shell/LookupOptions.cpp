@@ -24,7 +24,7 @@ std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>&
     static constexpr COptionSpec kOptions[] = {
         {"--search", 1}, {"--home", 1},   {"--group", 1},  {"--batch", 1},     {"--area", 1},
         {"--sort", 1},   {"--format", 1}, {"--layout", 1}, {"--font-size", 1}, {"--page", 1},
-        {"--list"},      {"--help"},      {"--version"},
+        {"--list"},      {"--help"},      {"--version"},   {"--german"},
     };
     const auto parsed = ParseOptions(args, kOptions, strError);
     if (!parsed) return std::nullopt;
@@ -60,6 +60,7 @@ std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>&
     if (const auto group = parsed->Value("--group")) options.group = FromUtf8(*group);
     options.batchFile = parsed->Value("--batch");
     options.bList = parsed->Has("--list");
+    options.bGerman = parsed->Has("--german");
     const int nActions = options.query.has_value() + options.batchFile.has_value() + options.bList;
     if (nActions == 0) {
         strError = "nothing to do: give --search TEXT, --batch FILE or --list";
@@ -101,6 +102,8 @@ std::string LookupUsage() {
            "                      each with the total and the search time\n"
            "  --list              the groups in order (* marks the current one) and\n"
            "                      each group's dictionaries: state, file, name, counts\n"
+           "  --german            German lemmas on (default: the German key of section\n"
+           "                      [Morphology] in Glossmere.ini, 0 off)\n"
            "  -h, --help          this text\n"
            "  --version           the program's version\n"
            "\n"

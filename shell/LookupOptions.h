@@ -23,7 +23,8 @@ struct CLookupOptions {
     std::optional<std::string> batchFile;
     int nLayout = 0;
     int nFontSize = 18;
-    bool bList = false;  // the groups and their dictionaries instead of a search
+    bool bList = false;    // the groups and their dictionaries instead of a search
+    bool bGerman = false;  // German lemmas on, whatever "Glossmere.ini" says
     bool bHelp = false;
     bool bVersion = false;
 };

@@ -7,8 +7,13 @@
 #include <vector>
 
 #include "core/InstallLayout.h"
+#include "core/Lemmatizer.h"
+#include "core/MorphologySettings.h"
 #include "core/ProgramFolder.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
+#include "dictformat/DictIndexFile.h"
+#include "library/DictGroup.h"
 #include "shell/GlossmereApp.h"
 #include "shell/GroupListing.h"
 #include "shell/HeadlessLookup.h"
@@ -21,6 +26,21 @@
 #ifndef GLOSS_VERSION
 #define GLOSS_VERSION "0.0.0"
 #endif
+
+namespace {
+
+// Whether an enabled dictionary of the group searched names German.
+bool SearchesGerman(const CHeadlessLookup& lookup) {
+    const CDictGroup* pGroup = lookup.GetCurrentGroup();
+    for (int i = 0; pGroup != nullptr && i < pGroup->Count(GROUP_FILTER_ENABLED); ++i) {
+        const CDictIndexFile* pDict = pGroup->GetDict(i, GROUP_FILTER_ENABLED);
+        for (int k = 0; pDict != nullptr && k < pDict->GetMorphDescrCount(); ++k)
+            if (pDict->GetMorphDescr(k).nLangId == CLemmatizer::LANG_GERMAN) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -53,7 +73,12 @@ int main(int argc, char** argv) {
         strWarnings = ApplyViewSettings(ini, args, *options);
     if (!strWarnings.empty()) std::cerr << "glossmere: " << ToUtf8(strWarnings) << '\n';
     strWarnings.clear();
+    const bool bGerman =
+        ReadGermanSetting(ini, IDS_SHELL_INI_LOCATION, strWarnings) || options->bGerman;
+    if (!strWarnings.empty()) std::cerr << "glossmere: " << ToUtf8(strWarnings) << '\n';
+    strWarnings.clear();
     CHeadlessLookup lookup(strHome, layout.strLibraryFolder);
+    if (bGerman) lookup.EnableGerman();
     lookup.SetDictionaryFolders(folders.strDictionariesFolder, folders.systemDictionaries);
     const bool bOpen = lookup.Open(options->group, strWarnings);
     if (!strWarnings.empty()) std::cerr << ToUtf8(strWarnings) << '\n';
@@ -63,6 +88,8 @@ int main(int argc, char** argv) {
         std::cerr << "glossmere: " << ToUtf8(lookup.GetError()) << '\n';
         return EXIT_FAILURE_OR_USAGE;
     }
+    if (!options->bList && !lookup.IsGermanEnabled() && SearchesGerman(lookup))
+        std::cerr << "glossmere: " << ToUtf8(GermanSwitchedOffText(kSettingsFileName)) << '\n';
     if (options->bList) {
         PrintGroupList(lookup.GetSession(), options->format, std::cout);
         return EXIT_RESULTS;

@@ -8,6 +8,7 @@
 #include "compiler/LemmatizerSource.h"
 #include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
+#include "core/MorphologySettings.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
 #include "core/Utf8.h"
@@ -30,10 +31,11 @@ int StartFailed(std::u16string_view text) {
 // The main dialog over one compiler with the program's morphology, until the
 // dialog closes.
 void RunMainDialog(CMillSettings& settings, CSingleInstance& instance,
-                   const std::filesystem::path& iniPath) {
+                   const std::filesystem::path& iniPath, bool bGerman) {
     const CInstallLayout layout = GetInstallLayout();
     CLemmatizer lemmatizer(layout.strLibraryFolder);
     lemmatizer.SetMorphologyRoot(layout.strLibraryFolder);
+    if (bGerman) lemmatizer.EnableLanguage(CLemmatizer::LANG_GERMAN);
     CLemmatizerSource lemmas(lemmatizer);
     CDictCompiler compiler;
     compiler.SetLemmaSource(&lemmas);
@@ -88,7 +90,10 @@ int RunMillWindow(int argc, char** argv, const std::filesystem::path& configFold
             std::filesystem::create_directories(defaultFolder, ec);
         }
         if (!settings.ReadDictSetting(ini)) return StartFailed(settings.GetError());
-        RunMainDialog(settings, instance, iniPath);
+        // A bad value is said and leaves German lemmas off.
+        const bool bGerman = ReadGermanSetting(ini, IDS_MILL_INI_LOCATION, strError);
+        if (!strError.empty()) ShowErrorBox(nullptr, strError);
+        RunMainDialog(settings, instance, iniPath, bGerman);
     }
     // The lock is gone, so the new start is the only one.
     if (settings.NeedsRestart())

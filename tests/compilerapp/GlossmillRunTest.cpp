@@ -38,11 +38,12 @@ protected:
 }  // namespace
 
 TEST_F(GlossmillRun, CompilesIntoTheGivenFolderAndPrintsTheStatistics) {
-    const auto src = Write("words.txt", "$NAME: Words\n\nalpha ##:## beta\n\ngamma\n");
-    fs::create_directory(m_dir / "out");
-    const auto r = Run(m_program, {"--compile", src.string(), "--out", (m_dir / "out").string()});
+    const auto src = Write("words.txt", "$NAME: Words\n\nalpha ##:## beta\n\ngamma ##:##\n");
+    // A folder that does not exist yet is made.
+    const auto r =
+        Run(m_program, {"--compile", src.string(), "--out", (m_dir / "out" / "new").string()});
     EXPECT_EQ(r.nExit, 0) << r.err;
-    EXPECT_TRUE(fs::exists(m_dir / "out" / "words.gmd"));
+    EXPECT_TRUE(fs::exists(m_dir / "out" / "new" / "words.gmd"));
     EXPECT_EQ(r.out.rfind("\nFile compilation time: ", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\n2 articles and 3 words processed\n"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
@@ -57,7 +58,7 @@ TEST_F(GlossmillRun, CompilesIntoTheGivenFolderAndPrintsTheStatistics) {
 }
 
 TEST_F(GlossmillRun, TheDefaultFolderIsTheHomeFoldersDictionaries) {
-    const auto src = Write("w.txt", "one two\n");
+    const auto src = Write("w.txt", "one ##:## two\n");
     const auto r =
         Run(m_program, {"--compile", src.string(), "--home", (m_dir / "home").string(), "--quiet"});
     EXPECT_EQ(r.nExit, 0) << r.err;
@@ -66,7 +67,7 @@ TEST_F(GlossmillRun, TheDefaultFolderIsTheHomeFoldersDictionaries) {
 }
 
 TEST_F(GlossmillRun, ExitCodesTellUsageFromCompileFaults) {
-    const auto good = Write("g.txt", "one\n");
+    const auto good = Write("g.txt", "one ##:##\n");
     const auto bad = Write("b.txt", "a ##:## b ##:## c\n");
     fs::create_directory(m_dir / "out");
     const std::string out = (m_dir / "out").string();
@@ -77,19 +78,25 @@ TEST_F(GlossmillRun, ExitCodesTellUsageFromCompileFaults) {
     };
     const std::vector<Case> cases = {
         {{"--compile", good.string(), "--out", out, "--bogus"}, 2, "unknown option"},
-        {{"--compile", good.string(), "--out", (m_dir / "none").string()},
+        {{"--compile", good.string(), "--out", (good / "sub").string()},
          2,
          "Dictionary folder path not found:\n"},
+        {{"--compile", good.string(), "--out", out, "--sep", "##"},
+         2,
+         "--sep applies to --sep-type 3 only"},
         {{"--compile", good.string(), "--out", out, "--sep-type", "3", "--sep", ""},
          2,
          "Articles separator error"},
         {{"--compile", good.string(), "--out", out, "--parts-sep", "\\q"},
          2,
          "Article parts separator error"},
-        {{"--compile", (m_dir / "missing.txt").string(), "--out", out}, 1, "Error opening file:\n"},
+        {{"--compile", (m_dir / "missing.txt").string(), "--out", out},
+         1,
+         "glossmill: " + (m_dir / "missing.txt").string() + ": Error opening file:\n"},
         {{"--compile", bad.string(), "--out", out},
          1,
-         "Error in file, line 1\nExcessive separator '##:##'"},
+         "glossmill: " + bad.string() +
+             ":1: Excessive separator '##:##' for left and right parts of article\n"},
         {{"--compile", good.string(), "--out", out, "--map", (m_dir / "no.map").string()},
          1,
          "not found or could not be read"},
@@ -158,7 +165,7 @@ TEST_F(GlossmillRun, NoStopsWhenAMorphologyModuleIsMissing) {
     EXPECT_EQ(yes.nExit, 0) << yes.err;
     EXPECT_TRUE(fs::exists(m_dir / "alone" / "Dictionaries" / "m.gmd"));
     // Without "$MORPH:" the library is never needed.
-    const auto plain = Write("p.txt", "words\n");
+    const auto plain = Write("p.txt", "words ##:##\n");
     const auto r = Run(m_dir / "alone" / "glossmill", {"--compile", plain.string(), "--quiet"});
     EXPECT_EQ(r.nExit, 0);
     EXPECT_TRUE(r.err.empty()) << r.err;
@@ -192,5 +199,76 @@ TEST_F(GlossmillRun, ImportsAGlossaryAndCompilesOneDirectly) {
         r = Run(m_program, args);
         EXPECT_NE(r.nExit, 0);
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
+}
+
+// Sources that compile, but hardly as their authors meant: the compile ends as
+// it would without the warnings, which name the file and the line.
+TEST_F(GlossmillRun, WarnsAboutWhatIsValidButProbablyNotMeant) {
+    struct Case {
+        std::string name;
+        std::string bytes;
+        std::vector<std::string> args;
+        int nExit;
+        std::vector<std::string> warnings;  // ":LINE: warning: ..." up to its first word after
+    };
+    const std::string gzip("\x1F\x8B\x08\x00\x00\x00\x00\x00\x02\x03", 10);
+    const std::vector<Case> cases = {
+        {"sep.txt",
+         "zorp ##;## to rotate\n\nflux ##:## flow\n\nbar baz\n",
+         {},
+         0,
+         {":1: warning: 2 articles have no parts separator '##:##' (the first here)"}},
+        {"colon.txt",
+         "$NAME: X\n$MORPH English(L)\n\nword ##:## w\n",
+         {},
+         0,
+         {":2: warning: 1 article has no parts separator",
+          ":2: warning: 1 article starts with '$'"}},
+        {"klingon.txt",
+         "$MORPH: Klingon, English\n\nword ##:## w\n",
+         {},
+         0,
+         {":1: warning: no lemmas for 'Klingon': only Russian, English and German"}},
+        {"empty.txt", "$NAME: Nothing yet\n", {}, 0, {": warning: the source has no articles"}},
+        {"words.txt.gz", gzip, {}, 1, {":1: warning: this is gzip or dictzip data"}},
+        {"index.txt",
+         "00-database-short\tA\tb\nword\tBa\tc\n",
+         {"--sep-type", "1"},
+         0,
+         {":1: warning: this looks like a dictd index", ":1: warning: 2 articles have no"}},
+        {"pets.txt",
+         "cat\tKatze\ndog\tHund\n",
+         {"--sep-type", "1"},
+         0,
+         {":1: warning: these lines hold tabs and no parts separator; for a tab-separated file "
+          "use --sep-type 1 --parts-sep '\\t', or --import tsv",
+          ":1: warning: 2 articles have no"}},
+        {"pets2.txt", "cat\tKatze\ndog\tHund\n", {"--sep-type", "1", "--parts-sep", "\\t"}, 0, {}},
+        {"german.txt",
+         "$MORPH: German(L), German(R)\n\nHaus ##:## house\n",
+         {},
+         0,
+         {":1: warning: German lemmas are switched off, so German words are found only as "
+          "written; switch them on with --german, or with German=1 in section [Morphology] "
+          "of Glossmill.ini"}},
+        {"german2.txt", "$MORPH: German(L)\n\nHaus ##:## house\n", {"--german"}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto src = Write(c.name, c.bytes);
+        std::vector<std::string> args = {"--compile", src.string(), "--out",
+                                         (m_dir / "out").string(), "--quiet"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto r = Run(m_program, args);
+        EXPECT_EQ(r.nExit, c.nExit) << r.err;
+        size_t nWarnings = 0;
+        for (size_t n = r.err.find("warning: "); n != std::string::npos;
+             n = r.err.find("warning: ", n + 1))
+            ++nWarnings;
+        EXPECT_EQ(nWarnings, c.warnings.size()) << r.err;
+        for (const std::string& warning : c.warnings)
+            EXPECT_NE(r.err.find("glossmill: " + src.string() + warning), std::string::npos)
+                << r.err;
     }
 }
