@@ -23,7 +23,7 @@ for app in org.glossmill.Glossmere org.glossmill.Glossmill; do
 done
 for file in bin/glossmere bin/glossmill share/man/man1/glossmere.1 share/man/man1/glossmill.1 \
             share/glossmere/help/Glossmere_English.html share/glossmere/help/Glossmere_Russian.html \
-            share/doc/glossmere/source-format.md; do
+            share/glossmere/help/help.css share/doc/glossmere/source-format.md; do
   [ -s "$root/$file" ] || fail "$file missing"
 done
 library=$(find "$root/lib" -name libRadixo.so)
