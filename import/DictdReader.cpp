@@ -1,8 +1,6 @@
 #include "DictdReader.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "ImportText.h"
 #include "MarkupConverter.h"
@@ -14,24 +12,6 @@ namespace {
 // dictfmt's own entries: the name, the info text, the encoding, ...
 bool IsMetaHeadword(std::string_view headword) {
     return headword.starts_with("00-database") || headword.starts_with("00database");
-}
-
-bool ReadWholeFile(const std::filesystem::path& path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-std::filesystem::path DictdBase(const std::filesystem::path& input) {
-    std::string name = input.string();
-    for (std::string_view ext : {".index", ".dict.dz", ".dict"}) {
-        if (name.ends_with(ext)) {
-            name.resize(name.size() - ext.size());
-            break;
-        }
-    }
-    return name;
 }
 
 // The short name's entry: its first line repeats the keyword.
@@ -90,25 +70,20 @@ bool ParseDictdNumber(std::string_view text, uint64_t& value) {
 }
 
 bool CDictdReader::Open(const std::filesystem::path& input, std::string& strError) {
-    const std::filesystem::path base = DictdBase(input);
+    const std::filesystem::path base = WithoutSuffix(input, {".index", ".dict.dz", ".dict"});
     m_index = base.string() + ".index";
     std::string text;
     if (!ReadWholeFile(m_index, text)) {
         strError = ImportFault(m_index, "cannot read the index");
         return false;
     }
-    m_data = base.string() + ".dict.dz";
+    std::filesystem::path data = base.string() + ".dict.dz";
     std::error_code ec;
-    if (!std::filesystem::exists(m_data, ec)) m_data = base.string() + ".dict";
-    std::string strDataError;
-    if (!m_dict.Open(m_data, strDataError)) {
-        strError = ImportFault(m_data, strDataError);
-        return false;
-    }
-    if (!ParseIndex(text, strError)) return false;
+    if (!std::filesystem::exists(data, ec)) data = base.string() + ".dict";
+    if (!OpenData(data, strError) || !ParseIndex(text, strError)) return false;
     if (!m_shortName.empty()) {
         std::string definition;
-        if (!ReadDefinition(m_shortName.front(), definition, strError)) return false;
+        if (!ReadEntryDefinition(m_shortName.front(), definition, strError)) return false;
         m_strName = ShortName(DecodeImportText(definition));
     }
     return true;
@@ -130,7 +105,7 @@ bool CDictdReader::ParseIndex(std::string_view text, std::string& strError) {
             k = nTab + 1;
         }
         const std::string where = "line " + std::to_string(nLine + 1);
-        Entry entry{std::string(fields[0]), 0, 0, nLine, false};
+        Entry entry{{std::string(fields[0])}, nLine, false};
         if (fields.size() < 3 || !ParseDictdNumber(fields[1], entry.nOffset) ||
             !ParseDictdNumber(fields[2], entry.nLength)) {
             strError = ImportFault(m_index, where,
@@ -155,34 +130,25 @@ bool CDictdReader::ParseIndex(std::string_view text, std::string& strError) {
     return true;
 }
 
-bool CDictdReader::ReadDefinition(const Entry& entry, std::string& out, std::string& strError) {
-    std::string strDataError;
-    if (m_dict.Read(entry.nOffset, entry.nLength, out, strDataError)) return true;
-    strError = ImportFault(
-        m_index,
+bool CDictdReader::ReadEntryDefinition(const Entry& entry, std::string& out,
+                                       std::string& strError) {
+    return ReadDefinition(
+        entry, m_index,
         "line " + std::to_string(entry.nLine + 1) + " ('" + entry.strHeadword.substr(0, 60) + "')",
-        "definition at " + std::to_string(entry.nOffset) + " (" + std::to_string(entry.nLength) +
-            " bytes) in " + m_data.string() + " (" + std::to_string(m_dict.GetSize()) +
-            " bytes): " + strDataError);
-    return false;
+        out, strError);
 }
 
 bool CDictdReader::WriteArticles(CSourceWriter& writer, std::string& strError) {
-    // In the order of the definitions, so that every compressed chunk is
-    // inflated once; headwords of one definition stay together.
-    std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
-        return a.nOffset != b.nOffset ? a.nOffset < b.nOffset : a.nLength < b.nLength;
-    });
+    SortByDefinition(m_entries);
     CSourceArticle& article = writer.Article();
     std::string definition;
     std::u16string text;
     const Entry* previous = nullptr;
     for (const Entry& entry : m_entries) {
         const std::u16string key(TrimImportText(DecodeImportText(entry.strHeadword)));
-        const bool bSameDefinition = previous != nullptr && previous->nOffset == entry.nOffset &&
-                                     previous->nLength == entry.nLength;
+        const bool bSameDefinition = SameDefinition(previous, entry);
         if (!bSameDefinition) {
-            if (!ReadDefinition(entry, definition, strError)) return false;
+            if (!ReadEntryDefinition(entry, definition, strError)) return false;
             text = DecodeImportText(definition);
         }
         const std::u16string headword = entry.bOriginal ? key : HeadwordAsWritten(key, text);

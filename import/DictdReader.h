@@ -7,33 +7,25 @@
 #include <string>
 #include <vector>
 
-#include "DictData.h"
-#include "ImportReader.h"
+#include "IndexedReader.h"
 
-class CDictdReader : public CImportReader {
+class CDictdReader : public CIndexedReader {
 public:
     // input: the .index file (or the .dict / .dict.dz beside it).
     bool Open(const std::filesystem::path& input, std::string& strError) override;
-    std::u16string GetName() const override { return m_strName; }
     bool WriteArticles(CSourceWriter& writer, std::string& strError) override;
 
 private:
-    struct Entry {
-        std::string strHeadword;
-        uint64_t nOffset;
-        uint64_t nLength;
-        size_t nLine;    // from 0
-        bool bOriginal;  // the headword as written (the fourth column), not the key
+    struct Entry : CIndexEntry {
+        size_t nLine = 0;        // from 0
+        bool bOriginal = false;  // the headword as written (the fourth column), not the key
     };
     bool ParseIndex(std::string_view text, std::string& strError);
-    bool ReadDefinition(const Entry& entry, std::string& out, std::string& strError);
+    bool ReadEntryDefinition(const Entry& entry, std::string& out, std::string& strError);
 
     std::filesystem::path m_index;
-    std::filesystem::path m_data;
-    CDictData m_dict;
     std::vector<Entry> m_entries;
     std::vector<Entry> m_shortName;  // the "00-database-short" entry, if any
-    std::u16string m_strName;
 };
 
 // dictfmt keeps only the letters, digits and blanks of a headword in the

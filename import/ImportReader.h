@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,12 @@ public:
     // strError names the file and the entry.
     [[nodiscard]] virtual bool Open(const std::filesystem::path& input, std::string& strError) = 0;
     // The dictionary's own name, or empty.
-    virtual std::u16string GetName() const = 0;
+    const std::u16string& GetName() const { return m_strName; }
     // Writes one article per headword.
     [[nodiscard]] virtual bool WriteArticles(CSourceWriter& writer, std::string& strError) = 0;
+
+protected:
+    std::u16string m_strName;  // set by Open
 };
 
 // "FILE: what" and "FILE, where: what", the shape of every import fault.
@@ -28,3 +32,9 @@ std::string ImportFault(const std::filesystem::path& file, std::string_view wher
 std::string EntryName(size_t nIndex, std::string_view headword);
 // The path with its extension replaced: "dict" for "x.index" gives "x.dict".
 std::filesystem::path SiblingFile(const std::filesystem::path& path, std::string_view extension);
+// The path without the first of the suffixes it ends with: "x" for
+// "x.dict.dz" and {".index", ".dict.dz"}.
+std::filesystem::path WithoutSuffix(const std::filesystem::path& path,
+                                    std::initializer_list<std::string_view> suffixes);
+// The file's bytes; false when it cannot be read.
+bool ReadWholeFile(const std::filesystem::path& path, std::string& out);

@@ -1,8 +1,6 @@
 #include "StarDictReader.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "ImportText.h"
 #include "StarDictFields.h"
@@ -11,17 +9,6 @@
 namespace {
 
 constexpr std::string_view kIfoMagic = "StarDict's dict ifo file";
-
-std::filesystem::path StarDictBase(const std::filesystem::path& input) {
-    std::string name = input.string();
-    for (std::string_view ext : {".ifo", ".idx.gz", ".idx", ".dict.dz", ".dict", ".syn"}) {
-        if (name.ends_with(ext)) {
-            name.resize(name.size() - ext.size());
-            break;
-        }
-    }
-    return name;
-}
 
 std::filesystem::path WithSuffix(const std::filesystem::path& base, std::string_view suffix) {
     return base.string() + std::string(suffix);
@@ -62,22 +49,15 @@ bool ReadAll(const std::filesystem::path& path, std::string& out, std::string& s
 }  // namespace
 
 bool CStarDictReader::Open(const std::filesystem::path& input, std::string& strError) {
-    m_base = StarDictBase(input);
-    if (!ReadIfo(strError) || !ReadIdx(strError) || !ReadSyn(strError)) return false;
-    m_dataPath = FirstExisting(m_base, {".dict.dz", ".dict"});
-    std::string strDataError;
-    if (!m_dict.Open(m_dataPath, strDataError)) {
-        strError = ImportFault(m_dataPath, strDataError);
-        return false;
-    }
-    return true;
+    m_base = WithoutSuffix(input, {".ifo", ".idx.gz", ".idx", ".dict.dz", ".dict", ".syn"});
+    return ReadIfo(strError) && ReadIdx(strError) && ReadSyn(strError) &&
+           OpenData(FirstExisting(m_base, {".dict.dz", ".dict"}), strError);
 }
 
 bool CStarDictReader::ReadIfo(std::string& strError) {
     const std::filesystem::path ifo = WithSuffix(m_base, ".ifo");
-    std::ifstream in(ifo, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad()) {
+    std::string text;
+    if (!ReadWholeFile(ifo, text)) {
         strError = ImportFault(ifo, "cannot read the file");
         return false;
     }
@@ -145,10 +125,9 @@ bool CStarDictReader::ReadIdx(std::string& strError) {
             strError = ImportFault(idx, where, "truncated (the index ends inside the entry)");
             return false;
         }
-        Entry entry{std::string(rest.substr(0, nNul)), 0, 0,
-                    static_cast<uint32_t>(m_entries.size())};
+        Entry entry{{std::string(rest.substr(0, nNul))}, static_cast<uint32_t>(m_entries.size())};
         entry.nOffset = BigEndian(rest.substr(nNul + 1, nNumbers - 4));
-        entry.nSize = static_cast<uint32_t>(BigEndian(rest.substr(nNul + 1 + nNumbers - 4, 4)));
+        entry.nLength = BigEndian(rest.substr(nNul + 1 + nNumbers - 4, 4));
         if (TrimImportText(DecodeImportText(entry.strHeadword)).empty()) {
             strError = ImportFault(idx, where, "empty headword");
             return false;
@@ -202,11 +181,7 @@ bool CStarDictReader::ReadSyn(std::string& strError) {
 }
 
 bool CStarDictReader::WriteArticles(CSourceWriter& writer, std::string& strError) {
-    // In the order of the definitions, so that every compressed chunk is
-    // inflated once.
-    std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
-        return a.nOffset != b.nOffset ? a.nOffset < b.nOffset : a.nSize < b.nSize;
-    });
+    SortByDefinition(m_entries);
     const Entry* previous = nullptr;
     for (const Entry& entry : m_entries) {
         if (!WriteEntry(writer, entry, previous, strError)) return false;
@@ -222,19 +197,11 @@ bool CStarDictReader::WriteEntry(CSourceWriter& writer, const Entry& entry, cons
     const std::string where = EntryName(entry.nIndex, entry.strHeadword);
     CSourceArticle& article = writer.Article();
     const std::u16string headword(TrimImportText(DecodeImportText(entry.strHeadword)));
-    if (previous != nullptr && previous->nOffset == entry.nOffset &&
-        previous->nSize == entry.nSize) {
+    if (SameDefinition(previous, entry)) {
         article.Rehead(headword);
     } else {
         std::string data, strFault;
-        if (!m_dict.Read(entry.nOffset, entry.nSize, data, strFault)) {
-            strError =
-                ImportFault(idx, where,
-                            "definition at " + std::to_string(entry.nOffset) + " (" +
-                                std::to_string(entry.nSize) + " bytes) in " + m_dataPath.string() +
-                                " (" + std::to_string(m_dict.GetSize()) + " bytes): " + strFault);
-            return false;
-        }
+        if (!ReadDefinition(entry, idx, where, data, strError)) return false;
         article.Begin(headword);
         if (!AppendStarDictFields(article, data, m_strSameTypeSequence, strFault)) {
             strError = ImportFault(m_dataPath, where, strFault);

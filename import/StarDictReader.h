@@ -9,22 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "DictData.h"
-#include "ImportReader.h"
+#include "IndexedReader.h"
 
-class CStarDictReader : public CImportReader {
+class CStarDictReader : public CIndexedReader {
 public:
     // input: the .ifo file (or another file of the dictionary).
     bool Open(const std::filesystem::path& input, std::string& strError) override;
-    std::u16string GetName() const override { return m_strName; }
     bool WriteArticles(CSourceWriter& writer, std::string& strError) override;
 
 private:
-    struct Entry {
-        std::string strHeadword;
-        uint64_t nOffset;
-        uint32_t nSize;
-        uint32_t nIndex;  // in the .idx, from 0
+    struct Entry : CIndexEntry {
+        uint32_t nIndex = 0;  // in the .idx, from 0
     };
     struct Synonym {
         uint32_t nEntry;
@@ -38,9 +33,6 @@ private:
 
     std::filesystem::path m_base;
     std::filesystem::path m_idxPath;
-    std::filesystem::path m_dataPath;
-    CDictData m_dict;
-    std::u16string m_strName;
     std::string m_strSameTypeSequence;
     uint64_t m_nWordCount = 0;
     int m_nOffsetBits = 32;

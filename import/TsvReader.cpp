@@ -1,8 +1,5 @@
 #include "TsvReader.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "ImportText.h"
 #include "MarkupConverter.h"
 #include "core/Utf8.h"
@@ -26,9 +23,7 @@ std::string UnescapeTsvDefinition(std::string_view text) {
 
 bool CTsvReader::Open(const std::filesystem::path& input, std::string& strError) {
     m_path = input;
-    std::ifstream in(input, std::ios::binary);
-    m_text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad()) {
+    if (!ReadWholeFile(input, m_text)) {
         strError = ImportFault(input, "cannot read the file");
         return false;
     }

@@ -9,15 +9,13 @@
 
 class CTsvReader : public CImportReader {
 public:
-    bool Open(const std::filesystem::path& input, std::string& strError) override;
     // A glossary has no name of its own: the file's name stands for it.
-    std::u16string GetName() const override { return m_strName; }
+    bool Open(const std::filesystem::path& input, std::string& strError) override;
     bool WriteArticles(CSourceWriter& writer, std::string& strError) override;
 
 private:
     std::filesystem::path m_path;
     std::string m_text;
-    std::u16string m_strName;
 };
 
 // The definition with its backslash escapes decoded; other backslashes stay.
