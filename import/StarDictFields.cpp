@@ -18,33 +18,34 @@ uint32_t Be32(std::string_view bytes) {
            uint32_t{static_cast<uint8_t>(bytes[3])};
 }
 
+// The markup of a text field; plain text for the types without markup.
+MarkupDialect DialectOf(char type) {
+    switch (type) {
+        case 'g':
+            return MarkupDialect::Pango;
+        case 'x':
+            return MarkupDialect::Xdxf;
+        case 'h':
+            return MarkupDialect::Html;
+        case 'k':
+            return MarkupDialect::Xml;
+        default:
+            return MarkupDialect::Plain;
+    }
+}
+
 void AppendField(CSourceArticle& article, char type, std::string_view bytes, bool& bAny) {
     if (!IsTextType(type) || type == 'r') return;
     const std::u16string text = DecodeImportText(bytes);
     if (TrimImportText(text).empty()) return;
     if (bAny) article.AppendLineBreak();
     bAny = true;
-    switch (type) {
-        case 't':
-            article.AppendText(u"[");
-            AppendMarkup(article, TrimImportText(text), MarkupDialect::Plain);
-            article.AppendText(u"]");
-            break;
-        case 'g':
-            AppendMarkup(article, text, MarkupDialect::Pango);
-            break;
-        case 'x':
-            AppendMarkup(article, text, MarkupDialect::Xdxf);
-            break;
-        case 'h':
-            AppendMarkup(article, text, MarkupDialect::Html);
-            break;
-        case 'k':
-            AppendMarkup(article, text, MarkupDialect::Xml);
-            break;
-        default:
-            AppendMarkup(article, text, MarkupDialect::Plain);
-            break;
+    if (type == 't') {  // a transcription
+        article.AppendText(u"[");
+        AppendMarkup(article, TrimImportText(text), MarkupDialect::Plain);
+        article.AppendText(u"]");
+    } else {
+        AppendMarkup(article, text, DialectOf(type));
     }
 }
 
