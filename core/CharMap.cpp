@@ -5,6 +5,7 @@
 
 #include "CharTables.h"
 #include "StringTable.h"
+#include "TrimText.h"
 #include "UnicodeMappingFile.h"
 #include "Utf8.h"
 #include "core/TextIds.h"
@@ -36,10 +37,7 @@ std::u16string_view TrimLeft(std::u16string_view text) {
 }
 
 std::u16string_view Trim(std::u16string_view text) {
-    text = TrimLeft(text);
-    while (!text.empty() && IsWhiteSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimmedIf(text, IsWhiteSpace);
 }
 
 // One complete line; returns the number of the text at fault, or 0.

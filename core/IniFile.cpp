@@ -6,6 +6,7 @@
 
 #include "AtomicFile.h"
 #include "CharTables.h"
+#include "TrimText.h"
 #include "Utf8.h"
 
 namespace {
@@ -14,12 +15,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 template <typename Text>
 Text Trimmed(Text text) {
-    const auto isBlank = [](auto c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimmedIf(text, [](auto c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
 bool IsUtf8(std::string_view text) {

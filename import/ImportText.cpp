@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/TrimText.h"
+
 namespace {
 
 // Length of the well-formed UTF-8 sequence at text[i] and its value, or 0
@@ -76,9 +78,5 @@ std::u16string DecodeImportText(std::string_view bytes) {
 }
 
 std::u16string_view TrimImportText(std::u16string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimmedIf(text, IsBlank);
 }

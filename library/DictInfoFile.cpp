@@ -1,6 +1,7 @@
 #include "DictInfoFile.h"
 
 #include "core/CharTables.h"
+#include "core/TrimText.h"
 #include "core/UnicodeFile.h"
 
 namespace {
@@ -11,11 +12,7 @@ bool IsBlank(char16_t c) {
 }
 
 std::u16string_view Trim(std::u16string_view line) {
-    while (!line.empty() && IsBlank(line.front()))
-        line.remove_prefix(1);
-    while (!line.empty() && IsBlank(line.back()))
-        line.remove_suffix(1);
-    return line;
+    return TrimmedIf(line, IsBlank);
 }
 
 // Lines cut at CR LF, LF or CR alike: trimming makes the file's own
