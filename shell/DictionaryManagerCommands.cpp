@@ -205,12 +205,16 @@ void CDictionaryManagerDlg::RefreshLibrary() {
     ComposeMessages();
 }
 
-void CDictionaryManagerDlg::Refresh() {
-    BeginCommand();
+void CDictionaryManagerDlg::RefreshKeepingSelection() {
     const CListSelection before = Selection();
     const CListCounts countsBefore = Counts();
     RefreshLibrary();
     ApplySelection(SelectionAfterRefresh(before, countsBefore, Counts()));
+}
+
+void CDictionaryManagerDlg::Refresh() {
+    BeginCommand();
+    RefreshKeepingSelection();
     EndCommand();
 }
 
@@ -239,10 +243,7 @@ void CDictionaryManagerDlg::AddDictionaries() {
     raise();
     activateWindow();
     if (!result.arrErrors.empty()) m_prompts.error(this, JoinLines(result.arrErrors));
-    const CListSelection before = Selection();
-    const CListCounts countsBefore = Counts();
-    RefreshLibrary();
-    ApplySelection(SelectionAfterRefresh(before, countsBefore, Counts()));
+    RefreshKeepingSelection();
     EndCommand();
 }
 

@@ -102,6 +102,8 @@ private:
     // Rescans the library and reloads the groups; one error box with all of
     // its messages. The selection is left to the caller.
     void RefreshLibrary();
+    // RefreshLibrary, then the selection where the user left it.
+    void RefreshKeepingSelection();
     void ShowError(const std::u16string& text);
     std::filesystem::path DictionariesFolder() const;
 

@@ -109,6 +109,19 @@ QAction* CMainFrame::AddCommand(ShellCommand nCommand, const QString& strText,
     return pAction;
 }
 
+void CMainFrame::AddChoiceCommands(std::span<const CChoiceCommand> choices,
+                                   std::span<const QString> names, Qt::Modifier modifier,
+                                   void (CMainFrame::*set)(int)) {
+    for (const CChoiceCommand& choice : choices) {
+        QAction* pAction =
+            AddCommand(choice.nCommand, names[choice.nValue],
+                       QKeySequence(modifier | static_cast<Qt::Key>(Qt::Key_1 + choice.nValue)));
+        pAction->setCheckable(true);
+        connect(pAction, &QAction::triggered, this,
+                [this, set, choice] { (this->*set)(choice.nValue); });
+    }
+}
+
 void CMainFrame::CreateActions() {
     connect(AddCommand(ID_ORGANIZE_DICTIONARIES, tr("&Organize dictionaries"),
                        QKeySequence(Qt::CTRL | Qt::Key_D)),
@@ -120,21 +133,9 @@ void CMainFrame::CreateActions() {
 
     const QString layoutNames[] = {tr("&Standard view"), tr("Standard view &with separation"),
                                    tr("&Table view")};
-    for (const CChoiceCommand& choice : kLayoutCommands) {
-        QAction* pAction =
-            AddCommand(choice.nCommand, layoutNames[choice.nValue],
-                       QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + choice.nValue)));
-        pAction->setCheckable(true);
-        connect(pAction, &QAction::triggered, this, [this, choice] { SetLayout(choice.nValue); });
-    }
+    AddChoiceCommands(kLayoutCommands, layoutNames, Qt::ALT, &CMainFrame::SetLayout);
     const QString sortNames[] = {tr("&Without sorting"), tr("By &alphabet"), tr("By &relevance")};
-    for (const CChoiceCommand& choice : kSortCommands) {
-        QAction* pAction =
-            AddCommand(choice.nCommand, sortNames[choice.nValue],
-                       QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + choice.nValue)));
-        pAction->setCheckable(true);
-        connect(pAction, &QAction::triggered, this, [this, choice] { SetSort(choice.nValue); });
-    }
+    AddChoiceCommands(kSortCommands, sortNames, Qt::CTRL, &CMainFrame::SetSort);
 
     AddCommand(ID_VIEW_TOOLS_TOOLBAR, tr("&Tools toolbar"))->setCheckable(true);
     AddCommand(ID_VIEW_SEARCH_TOOLBAR, tr("&Search toolbar"))->setCheckable(true);

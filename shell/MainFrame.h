@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include <QMainWindow>
 #include <QTimer>
@@ -83,6 +84,10 @@ private:
     void CreateListBar();
     QAction* AddCommand(ShellCommand nCommand, const QString& strText,
                         const QKeySequence& shortcut = {});
+    // One checkable command per choice, named from names by its value, with
+    // modifier+1, +2, ... as shortcuts.
+    void AddChoiceCommands(std::span<const CChoiceCommand> choices, std::span<const QString> names,
+                           Qt::Modifier modifier, void (CMainFrame::*set)(int));
 
     // Selectors
     void FillGroupSelector();
