@@ -4,8 +4,8 @@
 
 #include "ParserTestUtil.h"
 #include "compiler/ArticlePass.h"
-#include "core/StringTable.h"
 #include "core/Utf8.h"
+#include "support/TextSets.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ TEST(CheckPass, DecodingFaultAfterTheHeader) {
 }
 
 TEST(CheckPass, SeparatorsAreCheckedFirst) {
-    SelectTextSet(TextSet::Compiler);
+    const CTextSetGuard texts(TextSet::Compiler);
     CTempDir dir;
     const std::u16string strPath = dir.Write("s.txt", "a b");
     CSeparatorSettings settings;
@@ -107,7 +107,6 @@ TEST(CheckPass, SeparatorsAreCheckedFirst) {
     EXPECT_EQ(ToUtf8(result.strError),
               "Article parts separator error:\r\nThe article parts separator 'ab' must not begin "
               "with a letter, a digit, '&' or '<'");
-    SelectTextSet(TextSet::Shell);
 }
 
 TEST(CheckPass, EmptyFile) {

@@ -2,16 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "compiler/Separators.h"
-#include "core/StringTable.h"
 #include "core/Utf8.h"
+#include "support/TextSets.h"
 
 namespace {
 
-class SeparatorsTest : public ::testing::Test {
-protected:
-    void SetUp() override { SelectTextSet(TextSet::Compiler); }
-    void TearDown() override { SelectTextSet(TextSet::Shell); }
-};
+using SeparatorsTest = CCompilerTextsTest;
 
 TEST_F(SeparatorsTest, PartsSeparatorRules) {
     struct {

@@ -4,18 +4,14 @@
 #include <fstream>
 
 #include "compilerapp/MillDialogRules.h"
-#include "core/StringTable.h"
 #include "core/TextIds.h"
 #include "core/Utf8.h"
+#include "support/TextSets.h"
 
 namespace {
 
 // The window's numbered texts are the compiler's own.
-class MillDialogRules : public ::testing::Test {
-protected:
-    void SetUp() override { SelectTextSet(TextSet::Compiler); }
-    void TearDown() override { SelectTextSet(TextSet::Shell); }
-};
+using MillDialogRules = CCompilerTextsTest;
 
 TEST_F(MillDialogRules, PhasesLockTheInputsAndTurnTheButton) {
     CMillDialogState state;

@@ -2,23 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "compilerapp/MillSettings.h"
-#include "core/StringTable.h"
 #include "core/Utf8.h"
+#include "support/IniText.h"
+#include "support/TextSets.h"
 
 namespace {
 
 // The window's numbered texts are the compiler's own.
-class MillSettings : public ::testing::Test {
-protected:
-    void SetUp() override { SelectTextSet(TextSet::Compiler); }
-    void TearDown() override { SelectTextSet(TextSet::Shell); }
-};
-
-CIniFile Ini(std::string_view text) {
-    CIniFile ini;
-    ini.LoadText(text);
-    return ini;
-}
+using MillSettings = CCompilerTextsTest;
 
 std::string Narrow(const std::u16string& text) {
     return ToUtf8(text);
@@ -75,7 +66,7 @@ TEST_F(MillSettings, DictSettingIsReadOrRefusedWithItsKey) {
     };
     for (const Case& c : cases) {
         CMillSettings settings;
-        const bool bOk = settings.ReadDictSetting(Ini(c.ini));
+        const bool bOk = settings.ReadDictSetting(IniFromText(c.ini));
         if (c.errorStart == nullptr) {
             EXPECT_TRUE(bOk) << c.ini << Narrow(settings.GetError());
             EXPECT_EQ(settings.GetSeparatorInput(), c.expected) << c.ini;
@@ -100,7 +91,7 @@ TEST_F(MillSettings, SeparatorsAreStoredAsTypedAndHandedOverDecoded) {
         CIniFile ini;
         written.WriteDictSetting(ini);
         CMillSettings read;
-        ASSERT_TRUE(read.ReadDictSetting(Ini(ini.Text()))) << ini.Text();
+        ASSERT_TRUE(read.ReadDictSetting(IniFromText(ini.Text()))) << ini.Text();
         EXPECT_EQ(read.GetSeparatorInput(), input) << ini.Text();
     }
     CMillSettings settings;
@@ -163,7 +154,7 @@ TEST_F(MillSettings, LanguageTables) {
     };
     for (const Case& c : cases) {
         CMillSettings settings;
-        ASSERT_TRUE(settings.ReadLanguages(Ini(c.ini))) << c.ini;
+        ASSERT_TRUE(settings.ReadLanguages(IniFromText(c.ini))) << c.ini;
         EXPECT_EQ(settings.GetLanguages().size(), c.nLanguages) << c.ini;
         EXPECT_EQ(settings.GetStartLanguage(), c.nStart) << c.ini;
         EXPECT_EQ(settings.GetSelectedLanguage(), c.nStart) << c.ini;
@@ -171,16 +162,16 @@ TEST_F(MillSettings, LanguageTables) {
         EXPECT_EQ(settings.GetStartLanguageName(), c.name) << c.ini;
     }
     CMillSettings settings;
-    EXPECT_FALSE(
-        settings.ReadLanguages(Ini("[Languages]\n1=Russian\n2=German\n[LangDLLs]\n1=ru\n")));
+    EXPECT_FALSE(settings.ReadLanguages(
+        IniFromText("[Languages]\n1=Russian\n2=German\n[LangDLLs]\n1=ru\n")));
     EXPECT_EQ(Narrow(settings.GetError()),
               "INI file; section 'LangDLLs'; key = '2'\r\nDll name not found");
 }
 
 TEST_F(MillSettings, ChoosingAnotherLanguageAsksForARestart) {
     CMillSettings settings;
-    ASSERT_TRUE(
-        settings.ReadLanguages(Ini("[Languages]\n1=Russian\nAppLang=1\n[LangDLLs]\n1=ru\n")));
+    ASSERT_TRUE(settings.ReadLanguages(
+        IniFromText("[Languages]\n1=Russian\nAppLang=1\n[LangDLLs]\n1=ru\n")));
     EXPECT_FALSE(settings.ChooseLanguage(1));
     EXPECT_FALSE(settings.NeedsRestart());
     EXPECT_TRUE(settings.ChooseLanguage(0));
@@ -205,7 +196,7 @@ TEST_F(MillSettings, DictionariesFolderFallsBackToTheDefault) {
     };
     for (const Case& c : cases) {
         CMillSettings settings;
-        settings.ReadDictFolder(Ini(c.ini), fallback);
+        settings.ReadDictFolder(IniFromText(c.ini), fallback);
         EXPECT_EQ(settings.GetDictFolder(), c.expected) << c.ini;
     }
 }

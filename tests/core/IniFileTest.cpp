@@ -3,20 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "core/Utf8.h"
+#include "support/IniText.h"
 #include "support/TempDir.h"
 
-namespace {
-
-CIniFile Parse(std::string_view text) {
-    CIniFile ini;
-    ini.LoadText(text);
-    return ini;
-}
-
-}  // namespace
-
 TEST(IniFileTest, ReadsWithProfileRules) {
-    const CIniFile ini = Parse(
+    const CIniFile ini = IniFromText(
         "; settings\r\n"
         "[Text_View]\r\n"
         "  ResFontSize =  20  \r\n"
@@ -55,7 +46,7 @@ TEST(IniFileTest, ReadsWithProfileRules) {
 }
 
 TEST(IniFileTest, WritesChangeOnlyTheirLine) {
-    CIniFile ini = Parse(
+    CIniFile ini = IniFromText(
         "\xEF\xBB\xBF; kept\n"
         "[A]\n"
         "x = 1 ; note\n"

@@ -4,14 +4,9 @@
 
 #include <string>
 
-namespace {
+#include "support/TextSets.h"
 
-// Restores the shell's text set whatever a test selected.
-class TextSetGuard {
-public:
-    explicit TextSetGuard(TextSet set) { SelectTextSet(set); }
-    ~TextSetGuard() { SelectTextSet(TextSet::Shell); }
-};
+namespace {
 
 struct NamedTable {
     const char* name;
@@ -86,7 +81,7 @@ TEST(StringTableData, EachProgramSeesItsOwnTexts) {
     EXPECT_EQ(LoadText(40404), u"Delete dictionary '%s'?");
     EXPECT_FALSE(LoadText(40501).has_value());
     {
-        TextSetGuard guard(TextSet::Compiler);
+        CTextSetGuard guard(TextSet::Compiler);
         EXPECT_EQ(LoadText(40504), u"INI file; section '%s'; key = '%s'");
         EXPECT_EQ(LoadText(40404), u"Stop compilation?");
         EXPECT_EQ(LoadText(40511), u"Help Topics");

@@ -5,14 +5,9 @@
 #include "core/StringTable.h"
 #include "core/TextIds.h"
 #include "core/Utf8.h"
+#include "support/IniText.h"
 
 namespace {
-
-CIniFile Ini(std::string_view text) {
-    CIniFile ini;
-    ini.LoadText(text);
-    return ini;
-}
 
 std::u16string KeyMessage(int nId, std::u16string_view section, std::u16string_view key) {
     return FormatTextId(nId, {int64_t{6}, int64_t{48}}) + u"\r\n" +
@@ -22,8 +17,8 @@ std::u16string KeyMessage(int nId, std::u16string_view section, std::u16string_v
 TEST(ShellSettingsTest, MissingFileGivesTheDefaults) {
     CAppSettings app;
     CViewState view;
-    EXPECT_EQ(ReadAppSettings(Ini(""), app), std::nullopt);
-    EXPECT_EQ(ReadViewSettings(Ini(""), view), std::nullopt);
+    EXPECT_EQ(ReadAppSettings(IniFromText(""), app), std::nullopt);
+    EXPECT_EQ(ReadViewSettings(IniFromText(""), view), std::nullopt);
     EXPECT_TRUE(app.aLanguages.empty());
     EXPECT_EQ(app.nCurrentLanguage, ID_LANGUAGE_BUILT_IN);
     EXPECT_EQ(app.strPreferDictNameLang, u"English");
@@ -72,7 +67,7 @@ TEST(ShellSettingsTest, ABadViewSettingKeepsTheDefaultsFromItsKeyOn) {
     };
     for (const ViewCase& c : cases) {
         CViewState view;
-        EXPECT_EQ(ReadViewSettings(Ini(c.pszIni), view), c.message) << c.pszIni;
+        EXPECT_EQ(ReadViewSettings(IniFromText(c.pszIni), view), c.message) << c.pszIni;
         EXPECT_EQ(view.nLayout, c.expected.nLayout) << c.pszIni;
         EXPECT_EQ(view.nSort, c.expected.nSort) << c.pszIni;
         EXPECT_EQ(view.nFontSize, c.expected.nFontSize) << c.pszIni;
@@ -83,20 +78,21 @@ TEST(ShellSettingsTest, ABadViewSettingKeepsTheDefaultsFromItsKeyOn) {
 
 TEST(ShellSettingsTest, ApplicationSettingsAndTheirFailures) {
     CAppSettings app;
-    EXPECT_EQ(ReadAppSettings(Ini("[Languages]\n1=Deutsch\n3=Français\n2=\n[LangDLLs]\n1=de\n"
-                                  "[ADD_ADJUST]\nSearchAreaCombo=7\nFirstRun=0\n"),
-                              app),
-              std::nullopt);
+    EXPECT_EQ(
+        ReadAppSettings(IniFromText("[Languages]\n1=Deutsch\n3=Français\n2=\n[LangDLLs]\n1=de\n"
+                                    "[ADD_ADJUST]\nSearchAreaCombo=7\nFirstRun=0\n"),
+                        app),
+        std::nullopt);
     ASSERT_EQ(app.aLanguages.size(), 1u);
     EXPECT_EQ(app.aLanguages[0].strName, u"Deutsch");
     EXPECT_EQ(app.aLanguages[0].strLibrary, u"de");
     EXPECT_TRUE(app.bSearchAreaCombo);
     EXPECT_FALSE(app.bFirstRun);
 
-    EXPECT_EQ(ReadAppSettings(Ini("[Languages]\n1=Deutsch\nAppLang=1\n"), app),
+    EXPECT_EQ(ReadAppSettings(IniFromText("[Languages]\n1=Deutsch\nAppLang=1\n"), app),
               FormatTextId(IDS_SHELL_INI_LOCATION, {u"LangDLLs", u"1"}) + u"\r\n" +
                   FormatTextId(IDS_SHELL_LANGUAGE_PACK_NAME_MISSING));
-    EXPECT_EQ(ReadAppSettings(Ini("[ADD_ADJUST]\nFirstRun=2\n"), app),
+    EXPECT_EQ(ReadAppSettings(IniFromText("[ADD_ADJUST]\nFirstRun=2\n"), app),
               KeyMessage(IDS_SET_FIRST_START_ERROR, u"ADD_ADJUST", u"FirstRun"));
 
     // "AppLang" is read as a number without a message; one that names no
@@ -106,14 +102,14 @@ TEST(ShellSettingsTest, ApplicationSettingsAndTheirFailures) {
     for (const auto& [pszValue, nLanguage] : appLang) {
         const std::string text =
             std::string("[Languages]\n1=Deutsch\nAppLang=") + pszValue + "\n[LangDLLs]\n1=de\n";
-        EXPECT_EQ(ReadAppSettings(Ini(text), app), std::nullopt);
+        EXPECT_EQ(ReadAppSettings(IniFromText(text), app), std::nullopt);
         EXPECT_EQ(app.nCurrentLanguage, nLanguage) << pszValue;
     }
 }
 
 TEST(ShellSettingsTest, WritingKeepsWhatTheUserWrote) {
-    CIniFile ini =
-        Ini("; mine\n[TEXT_VIEW]\nResFontSize=20\nColour=green\n[ADD_ADJUST]\nFirstRun=1\n");
+    CIniFile ini = IniFromText(
+        "; mine\n[TEXT_VIEW]\nResFontSize=20\nColour=green\n[ADD_ADJUST]\nFirstRun=1\n");
     CAppSettings app;
     app.bSearchAreaCombo = true;
     app.nChosenLanguage = 40002;

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <thread>
 
 #include <QAbstractButton>
@@ -26,24 +25,11 @@
 
 #include "library/DictSession.h"
 #include "shell/MyDictView.h"
+#include "support/MapHistoryStore.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class CMapStore : public CHistoryStore {
-public:
-    std::optional<QString> Read(const QString& strName) const override {
-        const auto it = values.find(strName);
-        return it == values.end() ? std::nullopt : std::optional<QString>(it->second);
-    }
-    void Write(const QString& strName, const QString& strValue) override {
-        values[strName] = strValue;
-    }
-    void Remove(const QString& strName) override { values.erase(strName); }
-
-    std::map<QString, QString> values;
-};
 
 // While closed, the search thread waits in its first lemma lookup, so a test
 // can act while a search is surely running.

@@ -2,23 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include "support/MapHistoryStore.h"
 
 namespace {
-
-class CMapStore : public CHistoryStore {
-public:
-    std::optional<QString> Read(const QString& strName) const override {
-        const auto it = values.find(strName);
-        return it == values.end() ? std::nullopt : std::optional<QString>(it->second);
-    }
-    void Write(const QString& strName, const QString& strValue) override {
-        values[strName] = strValue;
-    }
-    void Remove(const QString& strName) override { values.erase(strName); }
-
-    std::map<QString, QString> values;
-};
 
 TEST(SearchHistoryTest, AddTrimsAndKeepsOneItemRegardlessOfCase) {
     CSearchHistory history;
