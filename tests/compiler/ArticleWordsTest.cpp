@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ParserTestUtil.h"
+#include "core/Utf8.h"
 
 namespace {
 
@@ -130,24 +131,45 @@ TEST(ArticleWords, LongestWord) {
     EXPECT_TRUE(ParseOne(u"<h>" + strLong + u"</h>").bOk);
 }
 
-TEST(ArticleWords, RecordWithoutSeparator) {
-    ParseInput in;
-    in.strText = u"ab cd";
-    in.nBegin = 40;
-    in.ctx.nCurGroup = 7;
-    ParseOutcome out = ParseOne(in);
-    ASSERT_TRUE(out.bOk);
-    EXPECT_EQ(out.record, (gmd::ArticleRecord{40, -1, -1, 45, 7, 4259906}));
-    EXPECT_FALSE(out.bCaption);
-}
-
-TEST(ArticleWords, RecordWithSeparator) {
-    ParseInput in;
-    in.strText = u"a ##:## b";
-    in.nBegin = 10;
-    ParseOutcome out = ParseOne(in);
-    ASSERT_TRUE(out.bOk);
-    EXPECT_EQ(out.record, (gmd::ArticleRecord{10, 12, 17, 19, -1, 4259840}));
+// Where a record's parts lie in the source; a caption's left part begins
+// behind "<h>" and its right part ends at the "<" of "</h>", and the caption
+// becomes the group of the articles after it.
+TEST(ArticleWords, RecordsOfArticlesAndCaptions) {
+    struct {
+        std::u16string_view strText;
+        int32_t nIndexArea;
+        int32_t nBegin;
+        int32_t nCurGroup;
+        int32_t nArticle;
+        gmd::ArticleRecord record;
+        bool bCaption;
+        int32_t nGroupAfter;
+    } const cases[] = {
+        {u"ab cd", INDEX_AREA_BOTH, 40, 7, 0, {40, -1, -1, 45, 7, 4259906}, false, 7},
+        {u"a ##:## b", INDEX_AREA_BOTH, 10, -1, 0, {10, 12, 17, 19, -1, 4259840}, false, -1},
+        {u"  <h>Group A</h>  ", INDEX_AREA_BOTH, 100, -1, 5, {105, -1, -1, 112, 5, 0}, true, 5},
+        {u"<h>A ##:## B</h>", INDEX_AREA_LEFT, 0, -1, 0, {3, 5, 10, 12, 0, 0}, true, 0},
+    };
+    for (const auto& c : cases) {
+        ParseInput in;
+        in.strText = c.strText;
+        in.nIndexArea = c.nIndexArea;
+        in.nBegin = c.nBegin;
+        in.ctx.nCurGroup = c.nCurGroup;
+        in.ctx.nArticle = c.nArticle;
+        const ParseOutcome out = ParseOne(in);
+        const std::string strText = ToUtf8(c.strText);
+        ASSERT_TRUE(out.bOk) << strText << ": " << ToUtf8(out.strError);
+        EXPECT_EQ(out.record, c.record) << strText;
+        EXPECT_EQ(out.bCaption, c.bCaption) << strText;
+        EXPECT_EQ(out.ctx.nCurGroup, c.nGroupAfter) << strText;
+        if (c.bCaption) {
+            EXPECT_TRUE(out.words.empty()) << strText;
+        }
+    }
+    // Tags of comments inside a caption are not checked.
+    EXPECT_TRUE(ParseOne(u"<h><i>x</h>").bOk);
+    EXPECT_TRUE(ParseOne(u"<h></noindex>x</h>").bOk);
 }
 
 TEST(ArticleWords, SortKey) {
@@ -158,32 +180,6 @@ TEST(ArticleWords, SortKey) {
     EXPECT_EQ(ParseOne(u"<i>x</i> \u0451\u0436").record.nSortKey,
               static_cast<int32_t>((0x0401u << 16) | 0x0416u));
     EXPECT_EQ(ParseOne(u"x ##:## yz", INDEX_AREA_RIGHT).record.nSortKey, (0x59 << 16) | 0x5A);
-}
-
-TEST(ArticleWords, CaptionRecordAndGroup) {
-    ParseInput in;
-    in.strText = u"  <h>Group A</h>  ";
-    in.nBegin = 100;
-    in.ctx.nArticle = 5;
-    ParseOutcome out = ParseOne(in);
-    ASSERT_TRUE(out.bOk) << std::string(out.strError.begin(), out.strError.end());
-    EXPECT_TRUE(out.bCaption);
-    EXPECT_TRUE(out.words.empty());
-    EXPECT_EQ(out.ctx.nCurGroup, 5);
-    // Left begin behind "<h>", right end at the "<" of "</h>".
-    EXPECT_EQ(out.record, (gmd::ArticleRecord{105, -1, -1, 112, 5, 0}));
-}
-
-TEST(ArticleWords, CaptionWithParts) {
-    ParseInput in;
-    in.strText = u"<h>A ##:## B</h>";
-    in.nIndexArea = INDEX_AREA_LEFT;
-    ParseOutcome out = ParseOne(in);
-    ASSERT_TRUE(out.bOk);
-    EXPECT_EQ(out.record, (gmd::ArticleRecord{3, 5, 10, 12, 0, 0}));
-    // Tags of comments inside a caption are not checked.
-    EXPECT_TRUE(ParseOne(u"<h><i>x</h>").bOk);
-    EXPECT_TRUE(ParseOne(u"<h></noindex>x</h>").bOk);
 }
 
 TEST(ArticleWords, ArticlesAfterACaptionBelongToIt) {

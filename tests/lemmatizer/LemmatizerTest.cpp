@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,20 @@ protected:
 };
 
 using Words = std::vector<std::u16string>;
+
+// The message that switches a language off: the reason, the library's folder
+// when the library is at fault, and the language's data folder.
+std::u16string LanguageOff(std::u16string_view strLanguage, std::u16string_view strDataFolder) {
+    return u"Error loading morphological module for " + std::u16string(strLanguage) +
+           u" language\r\nMorphological module path: '" + std::u16string(strDataFolder) +
+           u"'\r\nMorphological analysis and lemmatization for this language will not be "
+           u"available.";
+}
+std::u16string LibraryFault(std::u16string_view strReason, std::u16string_view strLibraryFolder,
+                            std::u16string_view strLanguage, std::u16string_view strDataFolder) {
+    return std::u16string(strReason) + u"\r\nDynamic library path: '" +
+           std::u16string(strLibraryFolder) + u"'\r\n" + LanguageOff(strLanguage, strDataFolder);
+}
 
 TEST_F(LemmatizerFake, AnswerIsCutAtSeparatorsUpperCasedAndDeduplicated) {
     ASSERT_TRUE(m_lemmatizer.LoadLanguage(2));
@@ -154,11 +169,7 @@ TEST_F(LemmatizerFake, CodesOutsideOneToThreeAreRefused) {
 TEST_F(LemmatizerFake, MissingDataFolderSwitchesTheLanguageOff) {
     m_lemmatizer.SetMorphologyRoot(u"/nonexistent/root");
     EXPECT_FALSE(m_lemmatizer.LoadLanguage(1));
-    EXPECT_EQ(m_lemmatizer.GetError(),
-              u"Error loading morphological module for Russian language\r\n"
-              u"Morphological module path: '/nonexistent/root/RusMorph/'\r\n"
-              u"Morphological analysis and lemmatization for this language will not be "
-              u"available.");
+    EXPECT_EQ(m_lemmatizer.GetError(), LanguageOff(u"Russian", u"/nonexistent/root/RusMorph/"));
     EXPECT_FALSE(m_lemmatizer.IsLanguageEnabled(1));
     // Switched off for the rest of the run: no second attempt, no lemmas.
     const int nLoads = m_fake.LoadCalls();
@@ -197,16 +208,8 @@ TEST(Lemmatizer, MissingLibraryIsReportedWithItsFolder) {
               u"Dynamic link library is absent or corrupted:\r\nlibRadixo.so");
     EXPECT_FALSE(lemmatizer.LoadLanguage(2));
     EXPECT_EQ(lemmatizer.GetError(),
-              u"Dynamic link library is absent or corrupted:\r\nlibRadixo.so\r\n"
-              u"Dynamic library path: '" +
-                  libraryFolder +
-                  u"'\r\n"
-                  u"Error loading morphological module for English language\r\n"
-                  u"Morphological module path: '" +
-                  root.Path() +
-                  u"/EngMorph/'\r\n"
-                  u"Morphological analysis and lemmatization for this language will not be "
-                  u"available.");
+              LibraryFault(u"Dynamic link library is absent or corrupted:\r\nlibRadixo.so",
+                           libraryFolder, u"English", root.Path() + u"/EngMorph/"));
     EXPECT_FALSE(lemmatizer.IsLanguageEnabled(2));
     EXPECT_TRUE(lemmatizer.IsLanguageEnabled(1));
 }
@@ -217,17 +220,10 @@ TEST(Lemmatizer, LibraryWithoutAnExportIsNeverCalled) {
     CLemmatizer lemmatizer(kNoExportFolder);
     lemmatizer.SetMorphologyRoot(root.Path());
     EXPECT_FALSE(lemmatizer.LoadLanguage(1));
-    EXPECT_EQ(lemmatizer.GetError(),
-              u"Dynamic library 'libRadixo.so' does not contain function 'UnloadLemmatizer'\r\n"
-              u"Dynamic library path: '" +
-                  kNoExportFolder +
-                  u"'\r\n"
-                  u"Error loading morphological module for Russian language\r\n"
-                  u"Morphological module path: '" +
-                  root.Path() +
-                  u"/RusMorph/'\r\n"
-                  u"Morphological analysis and lemmatization for this language will not be "
-                  u"available.");
+    EXPECT_EQ(
+        lemmatizer.GetError(),
+        LibraryFault(u"Dynamic library 'libRadixo.so' does not contain function 'UnloadLemmatizer'",
+                     kNoExportFolder, u"Russian", root.Path() + u"/RusMorph/"));
     // The next language finds no half-loaded library: the same failure again.
     EXPECT_FALSE(lemmatizer.LoadLanguage(2));
     EXPECT_TRUE(lemmatizer.GetError().starts_with(u"Dynamic library 'libRadixo.so' does not"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "LibraryFiles.h"
 #include "core/StringTable.h"
 #include "core/Utf8.h"
 #include "support/TempDir.h"
@@ -26,15 +27,9 @@ std::vector<uint8_t> SampleBytes() {
 }
 
 CDictGroupFile SampleData() {
-    CDictGroupFile data;
-    data.m_nGroupCount = 2;
-    data.m_nFileCount = 2;
-    data.m_nCurrentGroup = 1;
-    data.m_arrGroupNames = {u"All dictionaries", u"Ru"};
-    data.m_arrFileNames = {u"a.gmd", u"b.gmd"};
-    data.m_arrGroupTables = {{{1, true}, {0, false}}, {{0, true}, {1, false}}};
-    data.m_nFirstGroupMarker = 1;
-    return data;
+    return GroupFileData({u"All dictionaries", u"Ru"}, {u"a.gmd", u"b.gmd"},
+                         {{{1, true}, {0, false}}, {{0, true}, {1, false}}}, kFirstGroupIsAutomatic,
+                         1);
 }
 
 std::u16string ShortFileMessage(const std::filesystem::path& path) {

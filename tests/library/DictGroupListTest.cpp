@@ -62,14 +62,9 @@ TEST_F(DictGroupListTest, SavedGroupsAreWrittenByteForByteAndComeBack) {
     ASSERT_TRUE(list.SetCurrentGroup(1));
     ASSERT_TRUE(list.SaveGroups()) << ToUtf8(list.GetError());
 
-    CDictGroupFile expected;
-    expected.m_nGroupCount = 2;
-    expected.m_nFileCount = 2;
-    expected.m_nCurrentGroup = 1;
-    expected.m_arrGroupNames = {u"All dictionaries", u"Mine"};
-    expected.m_arrFileNames = {u"a.gmd", u"b.gmd"};
-    expected.m_arrGroupTables = {{{1, true}, {0, true}}, {{0, false}, {1, true}}};
-    expected.m_nFirstGroupMarker = 1;
+    const CDictGroupFile expected =
+        GroupFileData({u"All dictionaries", u"Mine"}, {u"a.gmd", u"b.gmd"},
+                      {{{1, true}, {0, true}}, {{0, false}, {1, true}}}, kFirstGroupIsAutomatic, 1);
     EXPECT_EQ(ReadBytes(groupPath), expected.Encode());
 
     CDictGroupList again(library, groupPath);
@@ -100,13 +95,8 @@ TEST_F(DictGroupListTest, RebuildAppendsNewFilesDropsMissingOnesAndDisablesInval
 TEST_F(DictGroupListTest, ARepeatedIndexGivesTheDefaultGroup) {
     AddFiles({"a.gmd", "b.gmd"});
     Scan();
-    CDictGroupFile file;
-    file.m_nGroupCount = 1;
-    file.m_nFileCount = 2;
-    file.m_arrGroupNames = {u"All dictionaries"};
-    file.m_arrFileNames = {u"a.gmd", u"b.gmd"};
-    file.m_arrGroupTables = {{{0, false}, {0, false}}};
-    file.m_nFirstGroupMarker = 1;
+    const CDictGroupFile file =
+        GroupFileData({u"All dictionaries"}, {u"a.gmd", u"b.gmd"}, {{{0, false}, {0, false}}});
     WriteBytes(groupPath, file.Encode());
     CDictGroupList list(library, groupPath);
     EXPECT_EQ(list.GetError(), FormatTextId(41331));
@@ -116,13 +106,9 @@ TEST_F(DictGroupListTest, ARepeatedIndexGivesTheDefaultGroup) {
 TEST_F(DictGroupListTest, AFileWithoutTheMarkerGainsTheAutomaticGroup) {
     AddFiles({"a.gmd", "b.gmd"});
     Scan();
-    CDictGroupFile file;
-    file.m_nGroupCount = 2;
-    file.m_nFileCount = 2;
-    file.m_nCurrentGroup = 1;
-    file.m_arrGroupNames = {u"All dictionaries", u"Other"};
-    file.m_arrFileNames = {u"b.gmd", u"a.gmd"};
-    file.m_arrGroupTables = {{{0, true}, {1, false}}, {{1, true}, {0, false}}};
+    const CDictGroupFile file =
+        GroupFileData({u"All dictionaries", u"Other"}, {u"b.gmd", u"a.gmd"},
+                      {{{0, true}, {1, false}}, {{1, true}, {0, false}}}, 0, 1);
     auto bytes = file.Encode();
     bytes.pop_back();
     WriteBytes(groupPath, bytes);

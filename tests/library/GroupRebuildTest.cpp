@@ -2,23 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "LibraryFiles.h"
+
 namespace {
 
 constexpr std::u16string_view kAll = u"All dictionaries";
 
-// A stored file over the names given, with one table per group; tables name
-// file indices with their flags.
+// A stored file that passes the file's own checks.
 CDictGroupFile Stored(std::vector<std::u16string> groups, std::vector<std::u16string> files,
                       std::vector<std::vector<CGroupTableEntry>> tables, uint8_t nMarker = 1,
                       int16_t nCurrent = 0) {
-    CDictGroupFile data;
-    data.m_nGroupCount = static_cast<int16_t>(groups.size());
-    data.m_nFileCount = static_cast<int16_t>(files.size());
-    data.m_nCurrentGroup = nCurrent;
-    data.m_arrGroupNames = std::move(groups);
-    data.m_arrFileNames = std::move(files);
-    data.m_arrGroupTables = std::move(tables);
-    data.m_nFirstGroupMarker = nMarker;
+    CDictGroupFile data =
+        GroupFileData(std::move(groups), std::move(files), std::move(tables), nMarker, nCurrent);
     std::u16string message;
     EXPECT_TRUE(data.CheckGroupData(message));
     return data;
