@@ -7,11 +7,8 @@
 // (GLOSS_SEARCH_BENCH_MB megabytes of source, 100 by default) in a
 // temporary folder that is removed at exit.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <fcntl.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -22,6 +19,7 @@
 #include <random>
 #include <unordered_map>
 
+#include "RunQuietly.h"
 #include "SourceGenerator.h"
 #include "core/CharTables.h"
 #include "core/Lemmatizer.h"
@@ -222,62 +220,33 @@ void RunQueries(benchmark::State& state, bool bMorph,
     state.counters["hits"] = fHits / static_cast<double>(std::max<size_t>(i, 1));
 }
 
-void BM_RareWord(benchmark::State& s) {
-    RunQueries(s, false, &CQuerySets::rare);
-}
-void BM_FrequentWord(benchmark::State& s) {
-    RunQueries(s, false, &CQuerySets::frequent);
-}
-void BM_TwoWords(benchmark::State& s) {
-    RunQueries(s, false, &CQuerySets::pairs);
-}
-void BM_TwoFrequentWords(benchmark::State& s) {
-    RunQueries(s, false, &CQuerySets::frequentPairs);
-}
-void BM_ThreeWords(benchmark::State& s) {
-    RunQueries(s, false, &CQuerySets::triples);
-}
-void BM_RareWordMorph(benchmark::State& s) {
-    RunQueries(s, true, &CQuerySets::rare);
-}
-void BM_FrequentWordMorph(benchmark::State& s) {
-    RunQueries(s, true, &CQuerySets::frequent);
-}
-void BM_TwoWordsMorph(benchmark::State& s) {
-    RunQueries(s, true, &CQuerySets::pairs);
-}
-void BM_ThreeWordsMorph(benchmark::State& s) {
-    RunQueries(s, true, &CQuerySets::triples);
-}
-
-BENCHMARK(BM_RareWord)->Unit(benchmark::kMicrosecond)->Iterations(400);
-BENCHMARK(BM_FrequentWord)->Unit(benchmark::kMicrosecond)->Iterations(40);
-BENCHMARK(BM_TwoWords)->Unit(benchmark::kMicrosecond)->Iterations(200);
-BENCHMARK(BM_TwoFrequentWords)->Unit(benchmark::kMicrosecond)->Iterations(50);
-BENCHMARK(BM_ThreeWords)->Unit(benchmark::kMicrosecond)->Iterations(200);
-BENCHMARK(BM_RareWordMorph)->Unit(benchmark::kMicrosecond)->Iterations(400);
-BENCHMARK(BM_FrequentWordMorph)->Unit(benchmark::kMicrosecond)->Iterations(40);
-BENCHMARK(BM_TwoWordsMorph)->Unit(benchmark::kMicrosecond)->Iterations(200);
-BENCHMARK(BM_ThreeWordsMorph)->Unit(benchmark::kMicrosecond)->Iterations(200);
-
-// Starts the program with its output thrown away and waits for it; the exit
-// status, or -1 when it could not run.
-int RunProgram(const std::string& program, const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int nError = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int nStatus = 0;
-    if (nError != 0 || waitpid(pid, &nStatus, 0) < 0 || !WIFEXITED(nStatus)) return -1;
-    return WEXITSTATUS(nStatus);
-}
+// The in-process searches: which queries, with or without morphology.
+struct CQueryBench {
+    const char* pszName;
+    bool bMorph;
+    std::vector<std::u16string> CQuerySets::*pSet;
+    int64_t nIterations;
+};
+constexpr CQueryBench kQueryBenches[] = {
+    {"BM_RareWord", false, &CQuerySets::rare, 400},
+    {"BM_FrequentWord", false, &CQuerySets::frequent, 40},
+    {"BM_TwoWords", false, &CQuerySets::pairs, 200},
+    {"BM_TwoFrequentWords", false, &CQuerySets::frequentPairs, 50},
+    {"BM_ThreeWords", false, &CQuerySets::triples, 200},
+    {"BM_RareWordMorph", true, &CQuerySets::rare, 400},
+    {"BM_FrequentWordMorph", true, &CQuerySets::frequent, 40},
+    {"BM_TwoWordsMorph", true, &CQuerySets::pairs, 200},
+    {"BM_ThreeWordsMorph", true, &CQuerySets::triples, 200},
+};
+[[maybe_unused]] const bool kQueryBenchesRegistered = [] {
+    for (const CQueryBench& b : kQueryBenches) {
+        benchmark::RegisterBenchmark(b.pszName,
+                                     [b](benchmark::State& s) { RunQueries(s, b.bMorph, b.pSet); })
+            ->Unit(benchmark::kMicrosecond)
+            ->Iterations(b.nIterations);
+    }
+    return true;
+}();
 
 // A whole `glossmere --search` process for a rare word, start to exit.
 void BM_ProcessRareWord(benchmark::State& state) {
@@ -291,10 +260,10 @@ void BM_ProcessRareWord(benchmark::State& state) {
     size_t i = 0;
     for (auto _ : state) {
         const std::vector<std::string> args = {
-            "--home", data.Plain().home.string(), "--search",
+            program, "--home", data.Plain().home.string(), "--search",
             ToUtf8(data.Queries().rare[i++ % data.Queries().rare.size()])};
         const auto start = std::chrono::steady_clock::now();
-        const int nStatus = RunProgram(program, args);
+        const int nStatus = RunQuietly(args);
         times.push_back(
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
                 .count());

@@ -8,9 +8,6 @@
 // megabytes of source with English morphology, 100 by default) in a temporary
 // folder removed at exit. The window runs on the offscreen platform unless
 // GLOSS_BENCH_DISPLAY is set (then on $DISPLAY).
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,6 +24,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "RunQuietly.h"
 #include "SourceGenerator.h"
 #include "core/InstallLayout.h"
 #include "core/Lemmatizer.h"
@@ -35,8 +33,6 @@
 #include "library/DictSession.h"
 #include "shell/MainFrame.h"
 #include "shell/MyDictView.h"
-
-extern char** environ;
 
 namespace {
 
@@ -59,28 +55,10 @@ CStats Summarise(std::vector<double> values) {
 
 // Runs a program to its end; its wall time in milliseconds, or -1.
 double RunTimed(const std::vector<std::string>& args, const std::vector<std::string>& env) {
-    std::vector<char*> argv, envp;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    for (char** p = environ; *p; ++p)
-        envp.push_back(*p);
-    for (const std::string& var : env)
-        envp.push_back(const_cast<char*>(var.c_str()));
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const auto start = Clock::now();
-    pid_t pid = 0;
-    const int nSpawn = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (nSpawn != 0) return -1;
-    int nStatus = 0;
-    waitpid(pid, &nStatus, 0);
+    const int nStatus = RunQuietly(args, env, ErrorOutput::Discard);
     const double fMs = Millis(Clock::now() - start);
-    return WIFEXITED(nStatus) && WEXITSTATUS(nStatus) <= 1 ? fMs : -1;
+    return nStatus == 0 || nStatus == 1 ? fMs : -1;
 }
 
 // Words of the first articles' headwords (the text before the parts

@@ -9,7 +9,6 @@ packages):
            the same entries (written out beforehand in dictfmt's -c5 form)
 """
 
-import gzip
 import json
 import os
 import re
@@ -17,19 +16,11 @@ import shutil
 import sys
 
 import benchlib
+from dictd2gloss import dictd_number, read_dict_bytes
 
-_B64 = {c: i for i, c in enumerate(
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")}
 # A character the search cuts words from (letters and digits).
 _WORD_CHAR = re.compile(r"[^\W_]")
 HEADWORD_SEP = "%%%"
-
-
-def _number(text):
-    value = 0
-    for c in text:
-        value = value * 64 + _B64[c]
-    return value
 
 
 def index_entries(base):
@@ -43,7 +34,7 @@ def index_entries(base):
                 continue
             headword = fields[3] if len(fields) > 3 and fields[3].strip() else fields[0]
             if headword.strip():
-                yield headword.strip(), _number(fields[1]), _number(fields[2])
+                yield headword.strip(), dictd_number(fields[1]), dictd_number(fields[2])
 
 
 def largest(bases):
@@ -53,8 +44,7 @@ def largest(bases):
 def write_c5(base, path):
     """The entries of a dictd database as dictfmt -c5 input: each definition
     once, in the order of the data, with all its headwords."""
-    with gzip.open(base + ".dict.dz", "rb") as f:
-        data = f.read()
+    data = read_dict_bytes(base)
     heads = {}
     for headword, offset, length in index_entries(base):
         heads.setdefault((offset, length), []).append(headword)
