@@ -48,10 +48,10 @@ public:
 
     // text[nPos] should be "&"; any other position gives Literal.
     EntityRef At(size_t nPos);
-
-private:
+    // The first ";" from nFrom on; npos when there is none.
     size_t NextSemicolon(size_t nFrom);
 
+private:
     std::u16string_view m_text;
     size_t m_nSearchedFrom = std::u16string_view::npos;  // none searched yet
     size_t m_nFound = std::u16string_view::npos;

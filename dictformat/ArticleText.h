@@ -2,8 +2,10 @@
 // with it: markup left out and character references decoded.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/Entities.h"
 
@@ -20,6 +22,14 @@ public:
     size_t TagEnd(size_t nPos);
     // The reference at the "&" at nPos.
     EntityRef EntityAt(size_t nPos) { return m_entities.At(nPos); }
+
+    // The same boundaries as a page reads them, for text shown to a reader:
+    // a "<" opens a tag only before a letter, "/", "!" or "?" (so "a < b"
+    // is text), and a reference is any one the page decodes (PageEntities.h).
+    size_t PageTagEnd(size_t nPos);
+    // The characters the reference at the "&" at nPos shows and the ";" that
+    // ends it; nothing when the "&" is shown as written.
+    std::optional<std::pair<std::u16string, size_t>> PageReferenceAt(size_t nPos);
 
 private:
     std::u16string_view m_text;

@@ -69,17 +69,16 @@ std::u16string ToMarkedPlainText(std::u16string_view raw, int nRawStart,
         markUpTo(i);
         const char16_t c = raw[i];
         if (c == u'<') {
-            const size_t nClose = markup.TagEnd(i);
+            const size_t nClose = markup.PageTagEnd(i);
             if (nClose != std::u16string_view::npos) {
                 if (IsBreakTag(raw.substr(i, nClose - i))) out += u'\n';
                 i = nClose + 1;
                 continue;
             }
         } else if (c == u'&') {
-            const EntityRef ref = markup.EntityAt(i);
-            if (ref.kind == EntityRef::Kind::Symbol) {
-                out += ref.nSymbol;
-                i = ref.nSemicolon + 1;
+            if (auto ref = markup.PageReferenceAt(i)) {
+                out += ref->first;
+                i = ref->second + 1;
                 continue;
             }
         } else if (c == u'\r') {

@@ -1,5 +1,6 @@
-// Article text for a terminal: markup removed, character references decoded,
-// line ends made plain, and matched stretches marked.
+// Article text for a terminal, as a reader sees it on the page: tags
+// removed (line-break and paragraph tags read as line ends), character
+// references decoded, line ends made plain, and matched stretches marked.
 #pragma once
 
 #include <span>

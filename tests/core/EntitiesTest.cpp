@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/PageEntities.h"
+#include "core/Utf8.h"
 
 namespace {
 
@@ -224,6 +228,36 @@ TEST(EntityScanner, LongTextsOfAmpersands) {
         EXPECT_EQ(ref.kind, K::Error);
         EXPECT_EQ(ref.nSemicolon, text.size() - 1);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DecodePageReference, EveryHtmlNameAndAnyUnicodeNumber) {
+    const struct {
+        std::u16string_view name;
+        std::optional<std::u16string> shown;
+    } rows[] = {
+        {u"amp", u"&"},
+        {u"lt", u"<"},
+        {u"nbsp", u"\u00A0"},
+        {u"apos", u"'"},
+        {u"eacute", u"\u00E9"},
+        {u"diams", u"\u2666"},
+        {u"euro", u"\u20AC"},
+        {u"#233", u"\u00E9"},
+        {u"#x1F600", u"\U0001F600"},
+        {u"AMP", std::nullopt},
+        {u"foo", std::nullopt},
+        {u"#0", std::nullopt},
+        {u"#xD800", std::nullopt},
+        {u"#x110000", std::nullopt},
+        {u"#12a", std::nullopt},
+        {u"", std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DecodePageReference(row.name), row.shown) << ToUtf8(std::u16string(row.name));
 }
 
 }  // namespace

@@ -21,6 +21,13 @@ TEST(PlainText, MarkupGoesReferencesAreDecodedMatchesAreMarked) {
         {u"go go go", {{100, 105}, {103, 108}}, u"[[go go go]]"},  // overlapping spans join
         {u"xy", {{50, 101}, {101, 500}}, u"[[xy]]"},
         {u"noun<br>a <BR/>b</p>c", {}, u"noun\na \nb\nc"},
+        // What the page shows: "<" opens a tag only before a letter, "/", "!"
+        // or "?"; every reference the page knows is decoded.
+        {u"a < b & c > d<!-- x --><3", {}, u"a < b & c > d<3"},
+        {u"brass &amp; tin", {{100, 115}}, u"[[brass & tin]]"},
+        {u"&lt;&quot;&nbsp;&copy;&#233;&#x1F600;&foo;&#0;",
+         {},
+         u"<\"\u00A0\u00A9\u00E9\U0001F600&foo;&#0;"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(ToMarkedPlainText(row.raw, 100, row.spans), row.plain);
