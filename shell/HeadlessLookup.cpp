@@ -1,5 +1,6 @@
 #include "shell/HeadlessLookup.h"
 
+#include <algorithm>
 #include <chrono>
 #include <istream>
 #include <ostream>
@@ -52,9 +53,29 @@ LookupOutcome CHeadlessLookup::Run(std::u16string_view query, const CLookupOptio
     return query.empty() ? LookupOutcome::EmptyText : LookupOutcome::NotFound;
 }
 
+// The pages there are to show: the first shown dictionary's for a page of
+// HTML, the most any dictionary has for text and JSON, which show them all.
+int CHeadlessLookup::CountPages(OutputFormat format) const {
+    const CResultFileList files = m_pSearch->GetFilesWithResults();
+    if (!files.nFirstShown) return 0;
+    if (format == OutputFormat::Html)
+        return GetPageCount(files.aFiles[static_cast<size_t>(*files.nFirstShown)].nTotal);
+    int nPages = 0;
+    for (const CFileWithResults& file : files.aFiles)
+        nPages = std::max(nPages, GetPageCount(file.nTotal));
+    return nPages;
+}
+
 int CHeadlessLookup::Lookup(const CLookupOptions& options, std::ostream& out, std::ostream& err) {
     const std::u16string query = options.query.value_or(u"");
     const LookupOutcome outcome = Run(query, options);
+    if (outcome == LookupOutcome::Results && options.nPage) {
+        const int nPages = CountPages(options.format);
+        if (*options.nPage > nPages) {
+            err << "glossmere: page " << *options.nPage << " of " << nPages << '\n';
+            return EXIT_FAILURE_OR_USAGE;
+        }
+    }
     switch (options.format) {
         case OutputFormat::Text:
             PrintLookupText(*this, outcome, query, options, out);

@@ -42,7 +42,8 @@ public:
     // left in strWarnings.
     bool Open(const std::optional<std::u16string>& group, std::u16string& strWarnings);
 
-    // One search and its output; returns the exit code.
+    // One search and its output; returns the exit code. A page beyond the
+    // last is refused ("page N of M" on err, usage status).
     int Lookup(const CLookupOptions& options, std::ostream& out, std::ostream& err);
     // Every line of in as a query, one JSON line each; returns the exit code.
     int Batch(const CLookupOptions& options, std::istream& in, std::ostream& out);
@@ -55,6 +56,7 @@ public:
 
 private:
     LookupOutcome Run(std::u16string_view query, const CLookupOptions& options);
+    int CountPages(OutputFormat format) const;
 
     CLemmatizer m_lemmatizer;
     CDictSession m_session;
