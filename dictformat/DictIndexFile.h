@@ -10,12 +10,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "DictCommon.h"
 #include "GmdIndexView.h"
 #include "GmdLayout.h"
 #include "GmdOutputFile.h"
 #include "GmdWriter.h"
+#include "IndexWords.h"
 #include "MappedPages.h"
 #include "ReadOnlyMapping.h"
 
@@ -122,6 +124,13 @@ public:
     // NOT_FINAL and CORRUPT leave the message (41327 with the file name; for
     // NOT_FINAL CR LF and 41328) in the error text.
     CFormLookup LookupForm(std::u16string_view form);
+    // The index words that begin with prefix, and those one edit from word
+    // (IndexWords.h); false with 41327 and the file name when the index is
+    // damaged.
+    [[nodiscard]] bool FindFormsWithPrefix(std::u16string_view prefix, size_t nMax,
+                                           std::vector<CIndexWord>& words);
+    [[nodiscard]] bool FindFormsOneEditAway(std::u16string_view word,
+                                            std::vector<CIndexWord>& words);
     // The same reads without messages, for callers that compose their own;
     // valid while the file stays open.
     const CGmdIndexView& GetIndexView() const { return m_indexView; }

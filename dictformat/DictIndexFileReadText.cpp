@@ -43,3 +43,19 @@ CFormLookup CDictIndexFile::LookupForm(std::u16string_view form) {
     }
     return result;
 }
+
+bool CDictIndexFile::FindFormsWithPrefix(std::u16string_view prefix, size_t nMax,
+                                         std::vector<CIndexWord>& words) {
+    if (::FindFormsWithPrefix(m_indexView, prefix, nMax, words) != GmdStep::CORRUPT)
+        return CheckReadFault();
+    SetError(FormatTextId(IDS_AUTOMATON_ERROR, {GetFileName()}));
+    return false;
+}
+
+bool CDictIndexFile::FindFormsOneEditAway(std::u16string_view word,
+                                          std::vector<CIndexWord>& words) {
+    if (::FindFormsOneEditAway(m_indexView, word, words) != GmdStep::CORRUPT)
+        return CheckReadFault();
+    SetError(FormatTextId(IDS_AUTOMATON_ERROR, {GetFileName()}));
+    return false;
+}

@@ -11,7 +11,7 @@ std::optional<uint32_t> CGmdIndexView::NodeEntry(uint32_t nNode) const {
     return m_bytes.U32(nPos);
 }
 
-GmdStep CGmdIndexView::FindChild(uint32_t nNode, char16_t symb, uint32_t& nChild) const {
+GmdStep CGmdIndexView::GetRelations(uint32_t nNode, CRelationList& list) const {
     const auto entry = NodeEntry(nNode);
     if (!entry) return GmdStep::CORRUPT;
     // Only the ending symbol leads to a final node, and a final node has no
@@ -22,10 +22,16 @@ GmdStep CGmdIndexView::FindChild(uint32_t nNode, char16_t symb, uint32_t& nChild
     if (!nCount) return GmdStep::CORRUPT;
     const uint64_t nFirst = uint64_t{nPos} + gmd::kRelCountSize;
     if (!m_bytes.Contains(nFirst, uint64_t{*nCount} * gmd::kRelationSize)) return GmdStep::CORRUPT;
-    const uint8_t* p = m_bytes.Bytes().data() + nFirst;
-    for (uint32_t i = 0; i < *nCount; ++i, p += gmd::kRelationSize) {
-        if (gmd::GetU16(p) == symb) {
-            nChild = gmd::GetRelationTarget(p);
+    list = CRelationList(m_bytes.Bytes().data() + nFirst, *nCount);
+    return GmdStep::FOUND;
+}
+
+GmdStep CGmdIndexView::FindChild(uint32_t nNode, char16_t symb, uint32_t& nChild) const {
+    CRelationList relations;
+    if (const GmdStep step = GetRelations(nNode, relations); step != GmdStep::FOUND) return step;
+    for (uint32_t i = 0; i < relations.size(); ++i) {
+        if (relations.Symbol(i) == symb) {
+            nChild = relations.Target(i);
             return GmdStep::FOUND;
         }
     }

@@ -43,6 +43,28 @@ private:
     uint32_t m_nCount = 0;
 };
 
+// The relations of a node, in the order they were written. Checked whole
+// when found, like an occurrence list.
+class CRelationList {
+public:
+    CRelationList() = default;
+    CRelationList(const uint8_t* pRelations, uint32_t nCount)
+        : m_pRelations(pRelations), m_nCount(nCount) {}
+
+    uint32_t size() const { return m_nCount; }
+    // i < size().
+    char16_t Symbol(uint32_t i) const { return static_cast<char16_t>(gmd::GetU16(At(i))); }
+    uint32_t Target(uint32_t i) const { return gmd::GetRelationTarget(At(i)); }
+
+private:
+    const uint8_t* At(uint32_t i) const {
+        return m_pRelations + static_cast<size_t>(i) * gmd::kRelationSize;
+    }
+
+    const uint8_t* m_pRelations = nullptr;
+    uint32_t m_nCount = 0;
+};
+
 // Result of looking up one whole form.
 struct CFormLookup {
     enum Status {
@@ -83,8 +105,17 @@ public:
     // ---- Automaton ----
     // The root node of forms beginning with unit c; nothing for U+FFFF.
     static std::optional<uint32_t> RootNode(char16_t c);
+    // The number of entries in the node table.
+    uint32_t NodeCount() const {
+        return m_nNodeTableEnd > m_nNodeTablePos
+                   ? static_cast<uint32_t>((m_nNodeTableEnd - m_nNodeTablePos) /
+                                           gmd::kNodeEntrySize)
+                   : 0;
+    }
     // The node's table entry (final flag and position).
     std::optional<uint32_t> NodeEntry(uint32_t nNode) const;
+    // The node's relations (ABSENT: a final node or one without any).
+    GmdStep GetRelations(uint32_t nNode, CRelationList& list) const;
     // The target of the node's first relation labelled symb.
     GmdStep FindChild(uint32_t nNode, char16_t symb, uint32_t& nChild) const;
     // The occurrence list of a final node (ABSENT for a node that is not).

@@ -4,20 +4,32 @@
 
 #include "core/CharTables.h"
 
+std::vector<CQueryWordRange> FindQueryWords(std::u16string_view query) {
+    std::vector<CQueryWordRange> aWords;
+    CQueryWordRange word;
+    auto close = [&](size_t nEnd) {
+        ToUpperString(word.strWord);
+        word.nEnd = nEnd;
+        aWords.push_back(std::move(word));
+        word = {};
+    };
+    for (size_t i = 0; i < query.size(); ++i) {
+        const char16_t c = query[i];
+        const bool bWord = IsWordSymb(c);
+        if (bWord) {
+            if (word.strWord.empty()) word.nStart = i;
+            word.strWord += c;
+        }
+        if ((!bWord || IsIdeogramSymb(c)) && !word.strWord.empty()) close(bWord ? i + 1 : i);
+    }
+    if (!word.strWord.empty()) close(query.size());
+    return aWords;
+}
+
 std::vector<std::u16string> SplitQuery(std::u16string_view query) {
     std::vector<std::u16string> aWords;
-    std::u16string word;
-    auto close = [&] {
-        ToUpperString(word);
-        aWords.push_back(std::move(word));
-        word.clear();
-    };
-    for (char16_t c : query) {
-        const bool bWord = IsWordSymb(c);
-        if (bWord) word += c;
-        if ((!bWord || IsIdeogramSymb(c)) && !word.empty()) close();
-    }
-    if (!word.empty()) close();
+    for (CQueryWordRange& word : FindQueryWords(query))
+        aWords.push_back(std::move(word.strWord));
     return aWords;
 }
 

@@ -22,6 +22,15 @@ struct CQueryWord {
 // Thai unit closes the word it ends.
 std::vector<std::u16string> SplitQuery(std::u16string_view query);
 
+// The same words with the units [nStart, nEnd) of the query each one came
+// from.
+struct CQueryWordRange {
+    std::u16string strWord;
+    size_t nStart = 0;
+    size_t nEnd = 0;
+};
+std::vector<CQueryWordRange> FindQueryWords(std::u16string_view query);
+
 // Appends the lemmas of an upper-cased word in one language to aLemmas.
 using LemmaSource = std::function<void(std::u16string_view word, int nLangId,
                                        std::vector<std::u16string>& aLemmas)>;
