@@ -24,6 +24,11 @@ std::optional<std::string> CParsedOptions::SecondValue(std::string_view name) co
     return it->second[1];
 }
 
+std::vector<std::string> CParsedOptions::Values(std::string_view name) const {
+    const auto it = m_values.find(name);
+    return it == m_values.end() ? std::vector<std::string>() : it->second;
+}
+
 std::optional<CParsedOptions> ParseOptions(std::span<const std::string> args,
                                            std::span<const COptionSpec> specs,
                                            std::string& strError) {
@@ -43,7 +48,7 @@ std::optional<CParsedOptions> ParseOptions(std::span<const std::string> args,
                        Quoted(name);
             return std::nullopt;
         }
-        if (options.Has(name)) {
+        if (options.Has(name) && !spec->bRepeatable) {
             strError = "option " + Quoted(name) + " given more than once";
             return std::nullopt;
         }
@@ -61,7 +66,8 @@ std::optional<CParsedOptions> ParseOptions(std::span<const std::string> args,
             }
             values.push_back(args[++i]);
         }
-        options.m_values.emplace(std::move(name), std::move(values));
+        std::vector<std::string>& kept = options.m_values[std::move(name)];
+        kept.insert(kept.end(), values.begin(), values.end());
     }
     return options;
 }

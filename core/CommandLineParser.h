@@ -1,7 +1,7 @@
 // The command-line conventions both programs keep: "--name value" and
-// "--name=value" mean the same, every option may be given once, "-h" is
-// "--help", and a usage error is one line naming the problem followed by
-// "Try '--help'." with exit status 2.
+// "--name=value" mean the same, an option may be given once unless it is
+// repeatable, "-h" is "--help", and a usage error is one line naming the
+// problem followed by "Try '--help'." with exit status 2.
 #pragma once
 
 #include <initializer_list>
@@ -18,6 +18,7 @@ inline constexpr int EXIT_USAGE = 2;
 struct COptionSpec {
     std::string_view strName;  // with the leading "--"
     int nValues = 0;           // the arguments that follow it (0, 1 or 2)
+    bool bRepeatable = false;  // may be given more than once, each value kept
 };
 
 class CParsedOptions {
@@ -28,6 +29,8 @@ public:
     std::optional<std::string> Value(std::string_view name) const;
     // The second value of an option that takes two; nothing when not given.
     std::optional<std::string> SecondValue(std::string_view name) const;
+    // Every value of a repeatable option, in command-line order.
+    std::vector<std::string> Values(std::string_view name) const;
 
 private:
     friend std::optional<CParsedOptions> ParseOptions(std::span<const std::string>,

@@ -22,9 +22,10 @@ bool TakeNumber(const CParsedOptions& parsed, std::string_view name, std::option
 std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>& args,
                                                  std::string& strError) {
     static constexpr COptionSpec kOptions[] = {
-        {"--search", 1}, {"--home", 1},   {"--group", 1},  {"--batch", 1},     {"--area", 1},
-        {"--sort", 1},   {"--format", 1}, {"--layout", 1}, {"--font-size", 1}, {"--page", 1},
-        {"--list"},      {"--help"},      {"--version"},   {"--german"},
+        {"--search", 1},    {"--home", 1}, {"--group", 1},  {"--batch", 1},
+        {"--area", 1},      {"--sort", 1}, {"--format", 1}, {"--layout", 1},
+        {"--font-size", 1}, {"--page", 1}, {"--list"},      {"--help"},
+        {"--version"},      {"--german"},  {"--prefix", 1}, {"--dict", 1, true},
     };
     const auto parsed = ParseOptions(args, kOptions, strError);
     if (!parsed) return std::nullopt;
@@ -58,20 +59,25 @@ std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>&
     if (const auto query = parsed->Value("--search")) options.query = FromUtf8(*query);
     if (const auto home = parsed->Value("--home")) options.strHome = FromFileName(*home);
     if (const auto group = parsed->Value("--group")) options.group = FromUtf8(*group);
+    options.bFormatGiven = parsed->Has("--format");
     options.batchFile = parsed->Value("--batch");
     options.bList = parsed->Has("--list");
     options.bGerman = parsed->Has("--german");
-    const int nActions = options.query.has_value() + options.batchFile.has_value() + options.bList;
+    if (const auto prefix = parsed->Value("--prefix")) options.prefix = FromUtf8(*prefix);
+    for (const std::string& name : parsed->Values("--dict"))
+        options.dicts.push_back(FromUtf8(name));
+    const int nActions = options.query.has_value() + options.batchFile.has_value() + options.bList +
+                         options.prefix.has_value();
     if (nActions == 0) {
-        strError = "nothing to do: give --search TEXT, --batch FILE or --list";
+        strError = "nothing to do: give --search TEXT, --batch FILE, --prefix TEXT or --list";
         return std::nullopt;
     }
     if (nActions > 1) {
-        strError = "--search, --batch and --list exclude each other";
+        strError = "--search, --batch, --prefix and --list exclude each other";
         return std::nullopt;
     }
-    if (options.bList && options.format == OutputFormat::Html) {
-        strError = "--list prints text or json";
+    if (!options.query && options.format == OutputFormat::Html) {
+        strError = "--format html goes with --search only";
         return std::nullopt;
     }
     return options;
@@ -80,6 +86,7 @@ std::optional<CLookupOptions> ParseLookupOptions(const std::vector<std::string>&
 std::string LookupUsage() {
     return "Usage: glossmere --search TEXT [options]\n"
            "       glossmere --batch FILE [options]\n"
+           "       glossmere --prefix TEXT [--format text|json] [--dict NAME...]\n"
            "       glossmere --list [--format text|json] [--home DIR]\n"
            "       glossmere [--home DIR] [WORDS...]\n"
            "Looks a word or a phrase up in the enabled dictionaries of a group. The\n"
@@ -98,14 +105,23 @@ std::string LookupUsage() {
            "  --format F          text (default), html or json\n"
            "  --layout L          html layout: 0 standard, 1 separated, 2 table\n"
            "  --font-size PX      html base font size, 6 to 48 (default 18)\n"
-           "  --batch FILE        run every line of FILE as a query; one JSON line\n"
-           "                      each with the total and the search time\n"
+           "  --dict NAME         search only this dictionary of the group (file name\n"
+           "                      or display name); may be given again for more\n"
+           "  --batch FILE        run every line of FILE (- for standard input) as a\n"
+           "                      query; one JSON line each with the total and the\n"
+           "                      search time, or with --format text|json each\n"
+           "                      query's results\n"
+           "  --prefix TEXT       the index words that begin with TEXT, one a line\n"
            "  --list              the groups in order (* marks the current one) and\n"
            "                      each group's dictionaries: state, file, name, counts\n"
            "  --german            German lemmas on (default: the German key of section\n"
            "                      [Morphology] in Glossmere.ini, 0 off)\n"
            "  -h, --help          this text\n"
            "  --version           the program's version\n"
+           "\n"
+           "When nothing is found, up to 10 index words close to the query are\n"
+           "offered (\"Did you mean: ...\"; json: \"suggestions\"). The json fields\n"
+           "are described in the man page.\n"
            "\n"
            "Exit status: 0 results found (or listed), 1 none, 2 usage or library error.\n"
            "Nothing is written to the program's files.\n";

@@ -20,7 +20,10 @@ struct CLookupOptions {
     int nSortMode = 0;
     std::optional<int> nPage;  // from 1
     OutputFormat format = OutputFormat::Text;
-    std::optional<std::string> batchFile;
+    bool bFormatGiven = false;             // --format named: a batch prints results, not counts
+    std::optional<std::string> batchFile;  // "-": standard input
+    std::vector<std::u16string> dicts;     // --dict: only these of the group
+    std::optional<std::u16string> prefix;  // list the index words beginning so
     int nLayout = 0;
     int nFontSize = 18;
     bool bList = false;    // the groups and their dictionaries instead of a search

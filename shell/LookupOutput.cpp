@@ -20,10 +20,6 @@ std::u16string GroupName(const CHeadlessLookup& lookup) {
     return pGroup ? pGroup->GetName() : std::u16string();
 }
 
-std::u16string DisplayName(const CHeadlessLookup& lookup, const CDictIndexFile& dict) {
-    return lookup.GetLibrary().GetDisplayName(dict, kNameLanguage, kNameLanguage, kNameLanguage);
-}
-
 // The outcome's message when it is not a list of results.
 std::u16string OutcomeMessage(const CHeadlessLookup& lookup, LookupOutcome outcome,
                               std::u16string_view query) {
@@ -115,17 +111,37 @@ void PrintJsonResult(CDictIndexFile& dict, const CSearchResult& r, std::ostream&
     out << ", \"spans\": [";
     for (size_t i = 0; i < r.m_aSpans.size(); ++i)
         out << (i ? ", " : "") << JsonPair(r.m_aSpans[i].nStart, r.m_aSpans[i].nEnd);
-    out << "], \"left_text\": " << JsonString(ReadText(dict, left))
-        << ", \"right_text\": " << JsonString(ReadText(dict, right)) << "}";
+    const std::u16string leftMarkup = ReadText(dict, left);
+    const std::u16string rightMarkup = ReadText(dict, right);
+    out << "], \"left_text\": " << JsonString(ToMarkedPlainText(leftMarkup, left.first, {}))
+        << ", \"right_text\": " << JsonString(ToMarkedPlainText(rightMarkup, right.first, {}))
+        << ", \"left_markup\": " << JsonString(leftMarkup)
+        << ", \"right_markup\": " << JsonString(rightMarkup) << "}";
+}
+
+void PrintJsonWords(std::string_view name, const std::vector<std::u16string>& words,
+                    std::ostream& out) {
+    out << ", \"" << name << "\": [";
+    for (size_t i = 0; i < words.size(); ++i)
+        out << (i ? ", " : "") << JsonString(words[i]);
+    out << "]";
 }
 
 }  // namespace
+
+std::u16string LookupDisplayName(const CHeadlessLookup& lookup, const CDictIndexFile& dict) {
+    return lookup.GetLibrary().GetDisplayName(dict, kNameLanguage, kNameLanguage, kNameLanguage);
+}
 
 void PrintLookupText(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16string_view query,
                      const CLookupOptions& options, std::ostream& out) {
     if (outcome == LookupOutcome::Failed) return;
     if (outcome != LookupOutcome::Results) {
         out << ToUtf8(OutcomeMessage(lookup, outcome, query)) << '\n';
+        const auto& suggestions = lookup.GetSuggestions();
+        for (size_t i = 0; i < suggestions.size(); ++i)
+            out << (i ? ", " : "Did you mean: ") << ToUtf8(suggestions[i])
+                << (i + 1 == suggestions.size() ? "\n" : "");
         return;
     }
     CDictSearch& search = lookup.GetSearch();
@@ -135,7 +151,7 @@ void PrintLookupText(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16str
         const CFileWithResults& file = files.aFiles[f];
         CDictIndexFile& dict = *search.GetParticipant(file.nPosition);
         if (f > 0) out << '\n';
-        out << ToUtf8(DisplayName(lookup, dict)) << " (" << file.nTotal << ")";
+        out << ToUtf8(LookupDisplayName(lookup, dict)) << " (" << file.nTotal << ")";
         if (GetPageCount(file.nTotal) > 1)
             out << ", page " << nPage + 1 << " of " << GetPageCount(file.nTotal);
         out << '\n';
@@ -147,9 +163,12 @@ void PrintLookupText(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16str
 }
 
 void PrintLookupJson(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16string_view query,
-                     const CLookupOptions& options, std::ostream& out) {
+                     const CLookupOptions& options, std::ostream& out,
+                     std::optional<CLookupTiming> timing) {
     if (outcome == LookupOutcome::Failed) {
-        out << "{\"error\": " << JsonString(lookup.GetError()) << "}\n";
+        out << "{";
+        if (timing) out << "\"query\": " << JsonString(query) << ", ";
+        out << "\"error\": " << JsonString(lookup.GetError()) << "}\n";
         return;
     }
     CDictSearch& search = lookup.GetSearch();
@@ -170,7 +189,12 @@ void PrintLookupJson(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16str
         const CDictResults* pResults = search.GetResults(nPos);
         const int nTotal = pResults ? pResults->GetTotal() : 0;
         out << (nPos ? ", " : "") << "{\"file\": " << JsonString(pDict->GetFileName())
-            << ", \"name\": " << JsonString(DisplayName(lookup, *pDict))
+            << ", \"name\": "
+            << JsonString(pDict->IsValid() ? LookupDisplayName(lookup, *pDict) : u"")
+            << ", \"enabled\": " << JsonBool(lookup.IsEnabledInGroup(nPos))
+            << ", \"valid\": " << JsonBool(pDict->IsValid())
+            << ", \"error\": " << (pDict->IsValid() ? "null" : JsonString(pDict->GetError()))
+            << ", \"searched\": " << JsonBool(search.GetParticipant(nPos) != nullptr)
             << ", \"total\": " << nTotal << ", \"results\": [";
         int nShown = 0;
         auto print = [&](const CSearchResult& result, int) {
@@ -184,7 +208,13 @@ void PrintLookupJson(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16str
                 print(*pResults->GetResultAt(n), n);
         out << "]}";
     }
-    out << "]}\n";
+    out << "]";
+    PrintJsonWords("suggestions", lookup.GetSuggestions(), out);
+    if (timing) {
+        out << ", \"microseconds\": " << timing->nSearch;
+        if (timing->nSuggest >= 0) out << ", \"suggestion_microseconds\": " << timing->nSuggest;
+    }
+    out << "}\n";
 }
 
 bool PrintLookupHtml(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16string_view query,
@@ -211,7 +241,7 @@ bool PrintLookupHtml(CHeadlessLookup& lookup, LookupOutcome outcome, std::u16str
                                        dict.GetFileType(),
                                        file.nTotal,
                                        options.nPage.value_or(1) - 1,
-                                       DisplayName(lookup, dict),
+                                       LookupDisplayName(lookup, dict),
                                        HomeForBase(lookup.GetHome())};
             CResultPageRenderer renderer({options.nLayout, options.nFontSize});
             if (!renderer.RenderResultPage(request, MakeTextReader(dict), page)) {

@@ -14,7 +14,8 @@ bool IsOption(const std::string& arg, std::string_view name) {
 bool IsHeadlessRequest(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--") return false;
-        for (std::string_view name : {"--search", "--batch", "--list", "--help", "--version"})
+        for (std::string_view name :
+             {"--search", "--batch", "--prefix", "--list", "--help", "--version"})
             if (IsOption(arg, name)) return true;
         if (arg == "-h") return true;
     }

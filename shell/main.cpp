@@ -1,5 +1,6 @@
 // glossmere: looks words and phrases up in the dictionary library, in its
-// window or, with --search or --batch, headless on the command line.
+// window or, with --search, --batch, --prefix or --list, headless on the
+// command line.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -94,6 +95,10 @@ int main(int argc, char** argv) {
         PrintGroupList(lookup.GetSession(), options->format, std::cout);
         return EXIT_RESULTS;
     }
+    if (!options->dicts.empty() && !lookup.SelectDictionaries(options->dicts))
+        return ReportUsageError("glossmere", ToUtf8(lookup.GetError()));
+    if (options->prefix) return lookup.ListPrefix(*options, std::cout, std::cerr);
+    if (options->batchFile == "-") return lookup.Batch(*options, std::cin, std::cout);
     if (options->batchFile) {
         std::ifstream in(*options->batchFile);
         if (!in) {

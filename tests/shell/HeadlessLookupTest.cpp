@@ -78,13 +78,16 @@ TEST_F(HeadlessLookupTest, JsonHoldsEveryDictionaryOfTheGroupWithPositions) {
     auto n = [](int v) { return std::to_string(v); };
     EXPECT_EQ(out,
               "{\"query\": \"lion\", \"group\": \"All dictionaries\", \"first\": 0, "
-              "\"dictionaries\": [{\"file\": \"a.gmd\", \"name\": \"Animals\", \"total\": 1, "
+              "\"dictionaries\": [{\"file\": \"a.gmd\", \"name\": \"Animals\", \"enabled\": true, "
+              "\"valid\": true, \"error\": null, \"searched\": true, \"total\": 1, "
               "\"results\": [{\"class\": 4, \"left\": [" +
                   n(a.nLeftStart) + ", " + n(a.nLeftEnd) + "], \"right\": [" + n(a.nRightStart) +
                   ", " + n(a.nRightEnd) + "], \"caption\": null, \"spans\": [[" + n(nLion) + ", " +
                   n(nLion + 4) +
-                  "]], \"left_text\": \"big cat\", \"right_text\": \"lion\"}]}, "
-                  "{\"file\": \"b.gmd\", \"name\": \"Book\", \"total\": 0, \"results\": []}]}\n");
+                  "]], \"left_text\": \"big cat\", \"right_text\": \"lion\", \"left_markup\": "
+                  "\"big cat\", \"right_markup\": \"lion\"}]}, {\"file\": \"b.gmd\", \"name\": "
+                  "\"Book\", \"enabled\": true, \"valid\": true, \"error\": null, \"searched\": "
+                  "true, \"total\": 0, \"results\": []}], \"suggestions\": []}\n");
 }
 
 TEST_F(HeadlessLookupTest, HtmlIsTheResultPageOfTheDictionaryShownFirst) {
@@ -108,7 +111,7 @@ TEST_F(HeadlessLookupTest, OutcomesWithoutResults) {
     EXPECT_NE(out.find("\"first\": null, \"message\": \"Text \\\"zebra\\\" not found"),
               std::string::npos);
     EXPECT_EQ(Run({"--search", "cat", "--group", "Nope"}, out, err), EXIT_FAILURE_OR_USAGE);
-    EXPECT_EQ(err, "No group named 'Nope'");
+    EXPECT_EQ(err, "No group named 'Nope'; the groups are 'All dictionaries'");
 }
 
 TEST_F(HeadlessLookupTest, AGroupWithoutEnabledDictionariesSaysSo) {

@@ -22,19 +22,21 @@ std::string BuiltFile(const std::string& name) {
     return BuiltFolder() + "/" + name;
 }
 
-CProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args) {
-    return RunProgramAt(BuiltFile(name), args);
+CProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args,
+                       const std::string& input) {
+    return RunProgramAt(BuiltFile(name), args, input);
 }
 
 pid_t StartProgramAt(const std::string& path, const std::vector<std::string>& args,
-                     const std::string& outPath, const std::string& errPath) {
+                     const std::string& outPath, const std::string& errPath,
+                     const std::string& inPath) {
     if (!std::filesystem::exists(path)) {
         ADD_FAILURE() << path << " was not built";
         return -1;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
@@ -61,12 +63,15 @@ int WaitForProgram(pid_t pid) {
     return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
 }
 
-CProgramRun RunProgramAt(const std::string& path, const std::vector<std::string>& args) {
+CProgramRun RunProgramAt(const std::string& path, const std::vector<std::string>& args,
+                         const std::string& input) {
     CProgramRun run;
     CTempDir dir;
     const std::string outPath = (dir.Path() / "out").string();
     const std::string errPath = (dir.Path() / "err").string();
-    const pid_t pid = StartProgramAt(path, args, outPath, errPath);
+    const std::string inPath = (dir.Path() / "in").string();
+    WriteBytes(inPath, std::vector<uint8_t>(input.begin(), input.end()));
+    const pid_t pid = StartProgramAt(path, args, outPath, errPath, inPath);
     if (pid < 0) return run;
     run.nExit = WaitForProgram(pid);
     const auto out = ReadBytes(outPath);
