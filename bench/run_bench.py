@@ -44,6 +44,8 @@ ENGLISH_BASES = ["/usr/share/dictd/gcide", "/usr/share/dictd/wn"]
 BUILD_RUNS = 3
 # The 99th percentile a lookup of a rare word should stay under.
 RARE_P99_TARGET_MS = 0.1
+# The suggestions for a word found nowhere, on top of its search.
+SUGGEST_P99_TARGET_MS = 5.0
 TABFILE = "/usr/lib/stardict-tools/tabfile"
 DICTD_PORT = 26628
 WORD = re.compile(r"^\w{3,40}$")
@@ -221,11 +223,50 @@ def bench_ours(table, label, corpus, bindir, queries, work, per_process):
                   ours=True)
         if kind == "rare":
             table.add(label, "lookup rare p99", "target (>= 1)", RARE_P99_TARGET_MS, "ms")
+    bench_suggestions(table, label, glossmere, home, misspell(queries["headword"]), work)
     times = [benchlib.run_measured([glossmere, "--home", home, "--search", q, "--format", "json"],
                                    check=False).seconds * 1000
              for q in queries["headword"][:per_process]]
     table.add(label, "lookup headword, process", "glossmere --search",
               benchlib.median(times), "ms", ours=True)
+
+
+def misspell(words):
+    """Each word of five letters or more with one edit: two inner letters
+    swapped, one left out or one doubled."""
+    rnd = random.Random(20240608)
+    out = []
+    for w in words:
+        if len(w) < 5:
+            continue
+        i = rnd.randrange(1, len(w) - 2)
+        edit = rnd.randrange(3)
+        out.append(w[:i] + w[i + 1] + w[i] + w[i + 2:] if edit == 0 else
+                   w[:i] + w[i + 1:] if edit == 1 else w[:i] + w[i] + w[i:])
+    return out
+
+
+def bench_suggestions(table, label, glossmere, home, qs, work):
+    """The suggestions for misspelt headwords that are found nowhere."""
+    batch = os.path.join(work, "batch-%s-misspelt.txt" % label)
+    with open(batch, "w", encoding="utf-8") as f:
+        f.write("\n".join(qs) + "\n")
+    run = benchlib.run_measured([glossmere, "--home", home, "--batch", batch, "--format", "json"],
+                                check=False)
+    times, offered = [], 0
+    for line in run.out.splitlines():
+        rec = json.loads(line)
+        if "error" in rec:
+            raise RuntimeError("glossmere: %s" % rec["error"])
+        if "suggestion_microseconds" in rec:
+            times.append(rec["suggestion_microseconds"] / 1000.0)
+            offered += bool(rec["suggestions"])
+    if not times:
+        return
+    tool = "glossmere --batch (%d/%d not found, %d offered)" % (len(times), len(qs), offered)
+    table.add(label, "suggestions p50", tool, benchlib.percentile(times, 50), "ms", ours=True)
+    table.add(label, "suggestions p99", tool, benchlib.percentile(times, 99), "ms", ours=True)
+    table.add(label, "suggestions p99", "target (>= 1)", SUGGEST_P99_TARGET_MS, "ms")
 
 
 # ---------------------------------------------------------------- dictd
