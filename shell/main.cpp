@@ -89,14 +89,15 @@ int main(int argc, char** argv) {
         std::cerr << "glossmere: " << ToUtf8(lookup.GetError()) << '\n';
         return EXIT_FAILURE_OR_USAGE;
     }
-    if (!options->bList && !lookup.IsGermanEnabled() && SearchesGerman(lookup))
-        std::cerr << "glossmere: " << ToUtf8(GermanSwitchedOffText(kSettingsFileName)) << '\n';
     if (options->bList) {
         PrintGroupList(lookup.GetSession(), options->format, std::cout);
         return EXIT_RESULTS;
     }
     if (!options->dicts.empty() && !lookup.SelectDictionaries(options->dicts))
         return ReportUsageError("glossmere", ToUtf8(lookup.GetError()));
+    // After the choice of dictionaries: only those searched count.
+    if (!lookup.IsGermanEnabled() && SearchesGerman(lookup))
+        std::cerr << "glossmere: " << ToUtf8(GermanSwitchedOffText(kSettingsFileName)) << '\n';
     if (options->prefix) return lookup.ListPrefix(*options, std::cout, std::cerr);
     if (options->batchFile == "-") return lookup.Batch(*options, std::cin, std::cout);
     if (options->batchFile) {
