@@ -33,7 +33,8 @@ test-unit: build
 test-slow: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) -L slow
 
-# The lemma tables are built by the plain build's table builder.
+# The sanitized builds take the lemma tables from the plain build's table
+# builder (the same tables; a sanitized builder needs minutes per language).
 $(ASAN_DIR)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLOSS_SANITIZE=ON -DGLOSS_BUILD_BENCH=OFF \
 	  -DGLOSS_LEMMA_TABLE_TOOL=$(abspath $(BUILD_DIR))/tools/lemma_table
@@ -46,9 +47,10 @@ test-asan: build $(ASAN_DIR)/CMakeCache.txt
 # The fuzz programs: clang with libFuzzer, AddressSanitizer and UBSan.
 $(FUZZ_DIR)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DGLOSS_FUZZ=ON -DGLOSS_BUILD_TESTS=OFF -DGLOSS_BUILD_BENCH=OFF
+	  -DGLOSS_FUZZ=ON -DGLOSS_BUILD_TESTS=OFF -DGLOSS_BUILD_BENCH=OFF \
+	  -DGLOSS_LEMMA_TABLE_TOOL=$(abspath $(BUILD_DIR))/tools/lemma_table
 
-fuzz-build: deps $(FUZZ_DIR)/CMakeCache.txt
+fuzz-build: build $(FUZZ_DIR)/CMakeCache.txt
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzz_all
 
 fuzz: fuzz-build
