@@ -87,7 +87,7 @@ public:
     void EndOfPart(CArticleIndex& article) override { m_pBatch->EndOfPart(article); }
 
 private:
-    static constexpr int32_t kReleaseStep = 16 << 20;
+    static constexpr int32_t kReleaseStep = 2 << 20;
     static constexpr size_t kBatchWords = 16384;
     static constexpr size_t kBatchArticles = 4096;
 
@@ -278,6 +278,9 @@ void CDictCompiler::CompileThread() {
                 m_morph.push_back({descr.nLangId, descr.nSide});
             }
             m_builder.Start(m_morph, m_pLemmas, &m_charMap);
+            // Beside the output, where the file system has room for the
+            // output anyway; in memory where that fails.
+            m_builder.KeepOccurrencesIn(m_outputFolder);
             m_builder.GetAutomaton().SetNodeLimit(m_nNodeLimit);
             m_builder.Reserve(m_nSourceSize);
             AddHeaderWarnings();

@@ -6,6 +6,7 @@
 #include "SourceText.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
+#include "core/Utf8.h"
 
 CDictCompiler::CDictCompiler() = default;
 
@@ -73,6 +74,8 @@ bool CDictCompiler::StartCompile(std::u16string_view strSourcePath,
         return fail(
             WrapMessage(LoadText(IDS_OPEN_FILE_ERROR).value_or(u""), m_pOutput->GetError()));
     }
+    const std::filesystem::path output(ToFileName(strOutputPath));
+    m_outputFolder = output.has_parent_path() ? output.parent_path() : ".";
     if (m_bFixedDateAndKey) {
         m_pOutput->SetFixedDate(m_dwFixedDate);
         m_pOutput->SetFixedKey(m_fixedKey);

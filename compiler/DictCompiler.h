@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -126,6 +127,7 @@ private:
 
     std::unique_ptr<CDictSource> m_pSource;
     std::unique_ptr<CDictIndexFile> m_pOutput;
+    std::filesystem::path m_outputFolder;
     std::atomic<int32_t> m_nProgressMin{0};
     std::atomic<int32_t> m_nProgressPos{0};
     std::atomic<int32_t> m_nProgressMax{0};

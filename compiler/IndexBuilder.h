@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,11 @@ public:
     // these (kept by the caller for the whole run).
     void Start(std::span<const MorphUse> morph, CLemmaSource* pLemmas, const CharMap* pCharMap);
     void Reset();
+    // The occurrences are put aside in an unnamed file in folder rather than
+    // held (after Start); false, and they are held, when none can be made.
+    bool KeepOccurrencesIn(const std::filesystem::path& folder) {
+        return m_streams.KeepChunksIn(folder);
+    }
     // Room for the index of a source of this many bytes, estimated from the
     // sources seen so far, so that the large arrays need not be moved (and
     // held twice meanwhile) as they grow; room not used costs no memory

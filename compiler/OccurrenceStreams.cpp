@@ -1,10 +1,7 @@
 #include "OccurrenceStreams.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 namespace {
 
@@ -13,8 +10,7 @@ constexpr uint32_t kSmallShift = 2;     // four of them to a bucket
 constexpr uint32_t kLargeShift = 12;    // the rest 4,096 to a bucket
 constexpr uint32_t kMaxRecordBytes = 4 * 5 + 2;
 constexpr uint32_t kFirstChunk = 256;
-constexpr uint32_t kLargestChunk = 16 * 1024;
-constexpr size_t kArenaBlock = 4 << 20;
+constexpr uint32_t kLargestChunk = CChunkStore::kLargestChunk;
 
 inline uint8_t* PutVar(uint8_t* p, uint32_t v) {
     while (v >= 0x80) {
@@ -49,50 +45,27 @@ uint32_t COccurrenceStreams::BucketBase(uint32_t nBucket) {
     return kSmallLists + ((nBucket - nSmallBuckets) << kLargeShift);
 }
 
-uint8_t* COccurrenceStreams::CArena::Allocate(size_t nBytes) {
-    if (nBytes > m_nFree) {
-        const size_t nBlock = std::max<size_t>(kArenaBlock, nBytes);
-        void* p = ::mmap(nullptr, nBlock, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-        if (p == MAP_FAILED) throw std::bad_alloc();
-        m_blocks.push_back({p, nBlock});
-        m_pFree = static_cast<uint8_t*>(p);
-        m_nFree = nBlock;
-        m_nMapped += nBlock;
-    }
-    uint8_t* pResult = m_pFree;
-    m_pFree += nBytes;
-    m_nFree -= nBytes;
-    return pResult;
-}
-
-void COccurrenceStreams::CArena::Release() {
-    for (const Block& b : m_blocks)
-        ::munmap(b.pBase, b.nSize);
-    m_blocks.clear();
-    m_pFree = nullptr;
-    m_nFree = 0;
-    m_nMapped = 0;
-}
-
 void COccurrenceStreams::Reset() {
     m_buckets.clear();
     m_buckets.shrink_to_fit();
-    m_arena.Release();
+    m_store.Release();
     m_nEncodedBytes = 0;
     m_nChunkBytes = 0;
 }
 
 void COccurrenceStreams::NewChunk(Bucket& b) {
-    if (!b.chunks.empty()) b.chunks.back().nUsed = b.chunks.back().nSize - b.nFree;
+    const uint32_t nUsed = b.nSize - b.nFree;
+    if (nUsed > 0) b.full.push_back({m_store.Put({b.pChunk.get(), nUsed}), nUsed});
     // Chunks double up to 16 KB: thousands of thin buckets stay small, and
-    // the room left in each bucket's last chunk stays small too.
-    const uint32_t nSize =
-        b.chunks.empty() ? kFirstChunk : std::min(b.chunks.back().nSize * 2, kLargestChunk);
-    b.chunks.push_back({m_arena.Allocate(nSize), nSize, 0});
-    b.pFree = b.chunks.back().pData;
-    b.nFree = nSize;
-    m_nChunkBytes += nSize;
+    // the room left in each bucket's chunk stays small too.
+    if (b.nSize < kLargestChunk) {
+        const uint32_t nSize = b.nSize == 0 ? kFirstChunk : b.nSize * 2;
+        b.pChunk = std::make_unique_for_overwrite<uint8_t[]>(nSize);
+        m_nChunkBytes += nSize - b.nSize;
+        b.nSize = nSize;
+    }
+    b.pFree = b.pChunk.get();
+    b.nFree = b.nSize;
 }
 
 bool COccurrenceStreams::Append(uint32_t nList, const gmd::OccurrenceRecord& occ) {
@@ -121,13 +94,11 @@ bool COccurrenceStreams::Append(uint32_t nList, const gmd::OccurrenceRecord& occ
 }
 
 template <class F>
-void COccurrenceStreams::Decode(const Bucket& bucket, uint32_t nBase, F&& f) {
+void COccurrenceStreams::Decode(const Bucket& bucket, uint32_t nBase, F&& f) const {
     Decoded d{};
     uint32_t nWord = 0, nPos = 0, nArticle = 0;
-    for (const Chunk& c : bucket.chunks) {
-        const uint8_t* p = c.pData;
-        const bool bLast = &c == &bucket.chunks.back();
-        const uint8_t* const pEnd = p + (bLast ? c.nSize - bucket.nFree : c.nUsed);
+    std::vector<uint8_t> scratch;
+    auto decode = [&](const uint8_t* p, const uint8_t* const pEnd) {
         while (p < pEnd) {
             uint32_t v = 0;
             p = GetVar(p, v);
@@ -142,7 +113,12 @@ void COccurrenceStreams::Decode(const Bucket& bucket, uint32_t nBase, F&& f) {
             p += 2;
             f(d);
         }
+    };
+    for (const Chunk& c : bucket.full) {
+        const uint8_t* p = m_store.Get(c.nWhere, c.nBytes, scratch);
+        decode(p, p + c.nBytes);
     }
+    decode(bucket.pChunk.get(), bucket.pFree);
 }
 
 bool COccurrenceStreams::Stream(std::span<const uint32_t> sizes,
@@ -205,5 +181,5 @@ std::vector<gmd::OccurrenceRecord> COccurrenceStreams::GetList(uint32_t nList) c
 }
 
 size_t COccurrenceStreams::GetMemoryBytes() const {
-    return m_arena.GetBytes() + m_buckets.capacity() * sizeof(Bucket);
+    return m_store.GetMemoryBytes() + m_nChunkBytes + m_buckets.capacity() * sizeof(Bucket);
 }

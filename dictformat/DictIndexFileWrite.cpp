@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr size_t kReleaseStep = 16 << 20;
+constexpr size_t kReleaseStep = 2 << 20;
 
 std::array<uint16_t, gmd::kKeyCount> MakeTextKey() {
     // Any generator will do; every unit must be non-zero, or it would leave

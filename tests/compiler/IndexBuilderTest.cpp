@@ -1,10 +1,12 @@
 // Counting pass, placing pass and the lists they give.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "FakeLemmas.h"
 #include "compiler/IndexBuilder.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -158,47 +160,57 @@ TEST_F(IndexBuilderTest, WordsMustComeInSourceOrder) {
     EXPECT_NE(m_builder.GetError().find(u"out of source order"), std::u16string::npos);
 }
 
+// Kept in memory and put aside in a file alike.
 TEST_F(IndexBuilderTest, StreamedListsMatchTheWordsAcrossBucketsAndWindows) {
-    Start();
-    // 6,000 distinct words, the first ones repeated often: lists in the
-    // small buckets, the large ones and lists longer than a window.
-    std::vector<W> words;
-    std::vector<std::vector<uint32_t>> expected;
-    std::map<std::u16string, uint32_t> listOf;
-    for (uint32_t i = 0; i < 30000; ++i) {
-        const uint32_t nWord = i % 7 == 0 ? (i / 7) % 6000 : i % 13;
-        std::u16string text = u"W";
-        for (uint32_t v = nWord + 1; v > 0; v /= 26)
-            text += static_cast<char16_t>(u'A' + v % 26);
-        auto [it, bNew] = listOf.try_emplace(text, static_cast<uint32_t>(expected.size()));
-        if (bNew) expected.emplace_back();
-        expected[it->second].push_back(i);
-        words.push_back({text, static_cast<int32_t>(i / 3), static_cast<uint8_t>(i % 16)});
+    for (const bool bInFile : {false, true}) {
+        SCOPED_TRACE(bInFile ? "in a file" : "in memory");
+        CTempDir folder;
+        Start();
+        if (bInFile) {
+            ASSERT_TRUE(m_builder.KeepOccurrencesIn(folder.Path()));
+        }
+        // 6,000 distinct words, the first ones repeated often: lists in the
+        // small buckets, the large ones and lists longer than a window.
+        std::vector<W> words;
+        std::vector<std::vector<uint32_t>> expected;
+        std::map<std::u16string, uint32_t> listOf;
+        for (uint32_t i = 0; i < 30000; ++i) {
+            const uint32_t nWord = i % 7 == 0 ? (i / 7) % 6000 : i % 13;
+            std::u16string text = u"W";
+            for (uint32_t v = nWord + 1; v > 0; v /= 26)
+                text += static_cast<char16_t>(u'A' + v % 26);
+            auto [it, bNew] = listOf.try_emplace(text, static_cast<uint32_t>(expected.size()));
+            if (bNew) expected.emplace_back();
+            expected[it->second].push_back(i);
+            words.push_back({text, static_cast<int32_t>(i / 3), static_cast<uint8_t>(i % 16)});
+        }
+        ASSERT_TRUE(Build(words));
+        ASSERT_EQ(m_builder.GetListCount(), expected.size());
+        m_builder.SetStreamWindow(10 * gmd::kOccurrenceSize);
+        uint32_t nCurrent = 0;
+        std::vector<uint32_t> got;
+        std::vector<std::vector<uint32_t>> lists;
+        ASSERT_TRUE(m_builder.StreamLists([&](uint32_t nList, std::span<const uint8_t> records) {
+            if (nList != nCurrent || got.empty()) {
+                if (!got.empty()) lists.push_back(got);
+                got.clear();
+                nCurrent = nList;
+                EXPECT_EQ(nList, lists.size());
+            }
+            for (size_t off = 0; off < records.size(); off += gmd::kOccurrenceSize) {
+                const auto occ = gmd::OccurrenceRecord::Decode(records.data() + off);
+                EXPECT_EQ(occ.dwArticlePos, occ.dwWordNum / 3);
+                EXPECT_EQ(occ.dwPosition, 10 * occ.dwWordNum);
+                EXPECT_EQ(occ.byFlags, occ.dwWordNum % 16);
+                got.push_back(occ.dwWordNum);
+            }
+            return true;
+        }));
+        lists.push_back(got);
+        EXPECT_EQ(lists, expected);
+        for (uint32_t k = 0; k < expected.size(); ++k)
+            ASSERT_EQ(m_builder.GetListSize(k), expected[k].size());
+        // The file has no name: nothing is left in the folder.
+        EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
     }
-    ASSERT_TRUE(Build(words));
-    ASSERT_EQ(m_builder.GetListCount(), expected.size());
-    m_builder.SetStreamWindow(10 * gmd::kOccurrenceSize);
-    uint32_t nCurrent = 0;
-    std::vector<uint32_t> got;
-    std::vector<std::vector<uint32_t>> lists;
-    ASSERT_TRUE(m_builder.StreamLists([&](uint32_t nList, std::span<const uint8_t> records) {
-        if (nList != nCurrent || got.empty()) {
-            if (!got.empty()) lists.push_back(got);
-            got.clear();
-            nCurrent = nList;
-            EXPECT_EQ(nList, lists.size());
-        }
-        for (size_t off = 0; off < records.size(); off += gmd::kOccurrenceSize) {
-            const auto occ = gmd::OccurrenceRecord::Decode(records.data() + off);
-            EXPECT_EQ(occ.dwArticlePos, occ.dwWordNum / 3);
-            EXPECT_EQ(occ.dwPosition, 10 * occ.dwWordNum);
-            EXPECT_EQ(occ.byFlags, occ.dwWordNum % 16);
-            got.push_back(occ.dwWordNum);
-        }
-        return true;
-    }));
-    lists.push_back(got);
-    EXPECT_EQ(lists, expected);
-    for (uint32_t k = 0; k < expected.size(); ++k)
-        ASSERT_EQ(m_builder.GetListSize(k), expected[k].size());
 }

@@ -1,0 +1,78 @@
+#include "ChunkStore.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "core/MyObject.h"
+#include "dictformat/GmdOutputFile.h"
+
+bool CChunkStore::UseFileIn(const std::filesystem::path& folder) {
+    Release();
+    m_nFd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (m_nFd < 0) {
+        // A file system without unnamed files: a named one, gone at once.
+        std::string strTemplate = (folder / ".glossmill-chunks-XXXXXX").string();
+        m_nFd = ::mkostemp(strTemplate.data(), O_CLOEXEC);
+        if (m_nFd >= 0) ::unlink(strTemplate.c_str());
+    }
+    return m_nFd >= 0;
+}
+
+void CChunkStore::Release() {
+    for (const Block& b : m_blocks)
+        ::munmap(b.pBase, kBlockBytes);
+    m_blocks.clear();
+    m_nMapped = 0;
+    if (m_nFd >= 0) ::close(m_nFd);
+    m_nFd = -1;
+    m_nFileEnd = 0;
+}
+
+uint64_t CChunkStore::Put(std::span<const uint8_t> chunk) {
+    if (m_nFd >= 0) {
+        const uint64_t nWhere = m_nFileEnd;
+        size_t nDone = 0;
+        while (nDone < chunk.size()) {
+            const ssize_t n = ::pwrite(m_nFd, chunk.data() + nDone, chunk.size() - nDone,
+                                       static_cast<off_t>(m_nFileEnd + nDone));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) throw CMyObjectThrow(SystemErrorText(n < 0 ? errno : ENOSPC));
+            nDone += static_cast<size_t>(n);
+        }
+        m_nFileEnd += chunk.size();
+        return nWhere;
+    }
+    if (m_blocks.empty() || m_blocks.back().nUsed + chunk.size() > kBlockBytes) {
+        void* p = ::mmap(nullptr, kBlockBytes, PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (p == MAP_FAILED) throw std::bad_alloc();
+        m_blocks.push_back({static_cast<uint8_t*>(p), 0});
+        m_nMapped += kBlockBytes;
+    }
+    Block& b = m_blocks.back();
+    std::memcpy(b.pBase + b.nUsed, chunk.data(), chunk.size());
+    const uint64_t nWhere = (m_blocks.size() - 1) * uint64_t{kBlockBytes} + b.nUsed;
+    b.nUsed += chunk.size();
+    return nWhere;
+}
+
+const uint8_t* CChunkStore::Get(uint64_t nWhere, uint32_t nBytes,
+                                std::vector<uint8_t>& scratch) const {
+    if (m_nFd < 0) return m_blocks[nWhere / kBlockBytes].pBase + nWhere % kBlockBytes;
+    if (scratch.size() < nBytes) scratch.resize(nBytes);
+    size_t nDone = 0;
+    while (nDone < nBytes) {
+        const ssize_t n = ::pread(m_nFd, scratch.data() + nDone, nBytes - nDone,
+                                  static_cast<off_t>(nWhere + nDone));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) throw CMyObjectThrow(SystemErrorText(n < 0 ? errno : EIO));
+        nDone += static_cast<size_t>(n);
+    }
+    return scratch.data();
+}
