@@ -82,20 +82,9 @@ bool CArticleIndex::ParseArticle(ParseContext& ctx, CIndexWordSink* pSink) {
         if (nType == TOKEN_END) break;
         if (!OnParseToken(st, ctx, pSink)) return false;
     }
-    // Where several constructs are left open, the last test decides.
-    int nError = 0;
-    std::u16string_view strArg;
-    if (st.bCaption) nError = IDS_CAPTION_NOT_CLOSED;
-    if (st.bComment) {
-        nError = IDS_COMMENT_TAG_MISSING;
-        strArg = u"</i>";
-    }
-    if (st.bNoIndex) {
-        nError = IDS_NO_INDEX_TAG_MISSING;
-        strArg = u"</noindex>";
-    }
-    if (nError == IDS_CAPTION_NOT_CLOSED) return Fail(nError);
-    if (nError != 0) return Fail(nError, strArg);
+    // An open tag pair is reported rather than an open caption.
+    if (st.bComment || st.bNoIndex) return FailOpenPair(st);
+    if (st.bCaption) return Fail(IDS_CAPTION_NOT_CLOSED);
     if (pSink) pSink->EndOfPart(*this);
     m_nGroupCaption = ctx.nCurGroup;
     return true;
@@ -118,24 +107,30 @@ bool CArticleIndex::OnParseToken(ParseState& st, ParseContext& ctx, CIndexWordSi
     if (st.bCaption) return true;
     switch (st.token.nType) {
         case TOKEN_COMMENT_OPEN:
-            if (st.bComment) return Fail(IDS_COMMENT_TWICE, u"<i>");
-            st.bComment = true;
-            return true;
         case TOKEN_COMMENT_CLOSE:
-            if (!st.bComment) return Fail(IDS_COMMENT_TAG_MISSING, u"<i>");
-            st.bComment = false;
-            return true;
+            return SetPairedTag(st.bComment, st.token.nType == TOKEN_COMMENT_OPEN,
+                                IDS_COMMENT_TWICE, IDS_COMMENT_TAG_MISSING, u"<i>");
         case TOKEN_NOINDEX_OPEN:
-            if (st.bNoIndex) return Fail(IDS_NO_INDEX_TWICE, u"<noindex>");
-            st.bNoIndex = true;
-            return true;
         case TOKEN_NOINDEX_CLOSE:
-            if (!st.bNoIndex) return Fail(IDS_NO_INDEX_TAG_MISSING, u"<noindex>");
-            st.bNoIndex = false;
-            return true;
+            return SetPairedTag(st.bNoIndex, st.token.nType == TOKEN_NOINDEX_OPEN,
+                                IDS_NO_INDEX_TWICE, IDS_NO_INDEX_TAG_MISSING, u"<noindex>");
         default:
             return true;
     }
+}
+
+bool CArticleIndex::SetPairedTag(bool& bInside, bool bOpening, int nTwiceId, int nMissingId,
+                                 std::u16string_view strTag) {
+    // A second opening tag, or a closing tag with nothing open, is an error.
+    if (bInside == bOpening) return Fail(bOpening ? nTwiceId : nMissingId, strTag);
+    bInside = bOpening;
+    return true;
+}
+
+bool CArticleIndex::FailOpenPair(const ParseState& st) {
+    // With both open, the no-index tag is the one reported.
+    if (st.bNoIndex) return Fail(IDS_NO_INDEX_TAG_MISSING, u"</noindex>");
+    return Fail(IDS_COMMENT_TAG_MISSING, u"</i>");
 }
 
 bool CArticleIndex::OnWord(ParseState& st, ParseContext& ctx, CIndexWordSink* pSink) {
@@ -169,22 +164,9 @@ bool CArticleIndex::OnWord(ParseState& st, ParseContext& ctx, CIndexWordSink* pS
 }
 
 bool CArticleIndex::OnPartsSeparator(ParseState& st, CIndexWordSink* pSink) {
-    // Where several faults meet at one separator, the last test decides.
-    int nError = 0;
-    std::u16string_view strArg;
-    if (st.bRight) {
-        nError = IDS_PARTS_SEPARATOR_TWICE;
-        strArg = m_strPartsSep;
-    }
-    if (st.bComment) {
-        nError = IDS_COMMENT_TAG_MISSING;
-        strArg = u"</i>";
-    }
-    if (st.bNoIndex) {
-        nError = IDS_NO_INDEX_TAG_MISSING;
-        strArg = u"</noindex>";
-    }
-    if (nError != 0) return Fail(nError, strArg);
+    // An open tag pair is reported rather than a second separator.
+    if (st.bComment || st.bNoIndex) return FailOpenPair(st);
+    if (st.bRight) return Fail(IDS_PARTS_SEPARATOR_TWICE, m_strPartsSep);
     m_nLeftBeg = m_nTextBeg;
     m_nLeftEnd = m_nTextBeg + st.token.nBegin;
     m_nRightBeg = m_nTextBeg + st.token.nEnd;

@@ -130,6 +130,11 @@ private:
     bool OnPartsSeparator(ParseState& st, CIndexWordSink* pSink);
     bool OnCaptionOpen(ParseState& st, ParseContext& ctx);
     bool OnCaptionClose(ParseState& st);
+    // Enters or leaves a tag pair such as "<i>"..."</i>".
+    bool SetPairedTag(bool& bInside, bool bOpening, int nTwiceId, int nMissingId,
+                      std::u16string_view strTag);
+    // The fault of a comment or no-index tag left open where a part ends.
+    bool FailOpenPair(const ParseState& st);
     bool Fail(int nTextId);
     bool Fail(int nTextId, std::u16string_view strArg);
     // Continues the parse on another text (a caption drops what lies
