@@ -102,28 +102,25 @@ bool CDictSource::ApplyKeyword(int nKeyword, std::u16string_view strValue) {
     }
     // An empty value keeps what the setting had.
     if (strValue.empty()) return true;
+    // A value that is one of a few words is kept as the word's number (from 1).
+    auto choose = [&](std::initializer_list<std::u16string_view> choices, int nTextId,
+                      void (CDictSource::*set)(int32_t)) {
+        const int32_t n = ChoiceOf(strValue, choices);
+        if (n == 0) {
+            SetError(FormatTextId(nTextId, {strValue}));
+            return false;
+        }
+        (this->*set)(n);
+        return true;
+    };
     switch (nKeyword) {
         case KEYWORD_FILE_TYPE:
-            if (int32_t n = ChoiceOf(strValue, {u"DICT", u"PARTEXT"})) {
-                SetFileType(n);
-                return true;
-            }
-            SetError(FormatTextId(IDS_WRONG_FILE_TYPE, {strValue}));
-            return false;
+            return choose({u"DICT", u"PARTEXT"}, IDS_WRONG_FILE_TYPE, &CDictSource::SetFileType);
         case KEYWORD_DICT_TYPE:
-            if (int32_t n = ChoiceOf(strValue, {u"MAIN", u"OTHER"})) {
-                SetDictType(n);
-                return true;
-            }
-            SetError(FormatTextId(IDS_WRONG_DICT_TYPE, {strValue}));
-            return false;
+            return choose({u"MAIN", u"OTHER"}, IDS_WRONG_DICT_TYPE, &CDictSource::SetDictType);
         case KEYWORD_INDEX:
-            if (int32_t n = ChoiceOf(strValue, {u"LEFT", u"RIGHT", u"BOTH"})) {
-                SetIndexArea(n);
-                return true;
-            }
-            SetError(FormatTextId(IDS_WRONG_INDEX_AREA, {strValue}));
-            return false;
+            return choose({u"LEFT", u"RIGHT", u"BOTH"}, IDS_WRONG_INDEX_AREA,
+                          &CDictSource::SetIndexArea);
         case KEYWORD_MORPH:
             return ApplyMorphList(strValue);
         default:
