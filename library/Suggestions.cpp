@@ -62,6 +62,17 @@ bool Collect(std::span<CDictIndexFile* const> dicts, Walk walk, CCandidates& can
     return true;
 }
 
+// The forms of every dictionary that begin with a text, at most nMax of each.
+bool CollectWithPrefix(std::span<CDictIndexFile* const> dicts, std::u16string_view form,
+                       size_t nMax, CCandidates& candidates, std::u16string& strError) {
+    return Collect(
+        dicts,
+        [&](CDictIndexFile& dict, std::vector<CIndexWord>& words) {
+            return dict.FindFormsWithPrefix(form, nMax, words);
+        },
+        candidates, strError);
+}
+
 }  // namespace
 
 CWordList SuggestQueries(std::span<CDictIndexFile* const> dicts, std::u16string_view query,
@@ -74,13 +85,7 @@ CWordList SuggestQueries(std::span<CDictIndexFile* const> dicts, std::u16string_
     const std::u16string& word = unknown->strWord;
 
     CCandidates starting;
-    if (!Collect(
-            dicts,
-            [&](CDictIndexFile& dict, std::vector<CIndexWord>& words) {
-                return dict.FindFormsWithPrefix(word, nMax, words);
-            },
-            starting, list.strError))
-        return list;
+    if (!CollectWithPrefix(dicts, word, nMax, starting, list.strError)) return list;
     CCandidates near;
     if (!Collect(
             dicts,
@@ -115,13 +120,7 @@ CWordList ListWordsWithPrefix(std::span<CDictIndexFile* const> dicts, std::u16st
     std::u16string form(prefix);
     ToUpperString(form);
     CCandidates words;
-    if (!Collect(
-            dicts,
-            [&](CDictIndexFile& dict, std::vector<CIndexWord>& found) {
-                return dict.FindFormsWithPrefix(form, SIZE_MAX, found);
-            },
-            words, list.strError))
-        return list;
+    if (!CollectWithPrefix(dicts, form, SIZE_MAX, words, list.strError)) return list;
     std::ranges::sort(words.Words(), {}, &CCandidate::strForm);
     for (const CCandidate& candidate : words.Words())
         list.aWords.push_back(Shown(candidate));
