@@ -1,12 +1,12 @@
 #include "DictionaryManagerGroupName.h"
 
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "ManagerRules.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
+#include "ui/DialogButtons.h"
 
 CGroupNameDlg::CGroupNameDlg(const QString& initial,
                              std::function<void(QWidget*, const QString&)> warn, QWidget* parent)
@@ -16,12 +16,9 @@ CGroupNameDlg::CGroupNameDlg(const QString& initial,
     m_pName->setMaxLength(255);
     m_pName->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     m_pName->selectAll();
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(pButtons, &QDialogButtonBox::accepted, this, &CGroupNameDlg::accept);
-    connect(pButtons, &QDialogButtonBox::rejected, this, &CGroupNameDlg::reject);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pName);
-    pLayout->addWidget(pButtons);
+    pLayout->addWidget(NewOkCancelButtons(*this));
     setSizeGripEnabled(false);
 }
 

@@ -1,12 +1,12 @@
 #include "SettingsDialog.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/DialogButtons.h"
 #include "ui/DialogColours.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
@@ -40,14 +40,10 @@ CSettingsDialog::CSettingsDialog(const CSeparatorInput& input, std::function<voi
     m_pPartsEdit->setObjectName(QStringLiteral("PartsSeparator"));
     (new QVBoxLayout(pParts))->addWidget(m_pPartsEdit);
 
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(pButtons, &QDialogButtonBox::accepted, this, &CSettingsDialog::accept);
-    connect(pButtons, &QDialogButtonBox::rejected, this, &CSettingsDialog::reject);
-
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pArticles);
     pLayout->addWidget(pParts);
-    pLayout->addWidget(pButtons);
+    pLayout->addWidget(NewOkCancelButtons(*this));
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
     m_pOtherEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
 
