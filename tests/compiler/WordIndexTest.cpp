@@ -6,6 +6,7 @@
 
 #include "FakeLemmas.h"
 #include "compiler/WordIndex.h"
+#include "support/ThrownText.h"
 
 TEST(WordIndex, SettersRefuseNegativesAndKeepTheField) {
     CWordIndex w;
@@ -20,12 +21,8 @@ TEST(WordIndex, SettersRefuseNegativesAndKeepTheField) {
     EXPECT_TRUE(w.SetArticle(0));
     EXPECT_FALSE(w.SetArticle(-2));
     EXPECT_EQ(w.GetArticle(), 0);
-    try {
-        w.GetLemm(0);
-        ADD_FAILURE();
-    } catch (const CMyObjectThrow& e) {
-        EXPECT_EQ(e.GetError(), u"Error in CWordIndex::GetLemm\nInvalid array index");
-    }
+    EXPECT_EQ(ThrownText([&] { w.GetLemm(0); }),
+              u"Error in CWordIndex::GetLemm\nInvalid array index");
 }
 
 TEST(WordIndex, LemmasFollowLengthLanguageAndSide) {

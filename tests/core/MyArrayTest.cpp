@@ -5,20 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "support/ThrownText.h"
+
 namespace {
 
 const std::u16string kGetAtFailure =
     u"CRetElemClass CMyArray<CElemClass, CRetElemClass>::GetAt(int):\r\nInvalid array index";
-
-template <class F>
-std::u16string ThrownText(F&& f) {
-    try {
-        f();
-    } catch (const CMyObjectThrow& e) {
-        return e.GetError();
-    }
-    return u"<no throw>";
-}
 
 TEST(MyArray, BadIndexFailsWithSignatureAndLeavesArrayUnchanged) {
     CMyArray<int> a;

@@ -8,6 +8,7 @@
 
 #include "core/Utf8.h"
 #include "support/TempDir.h"
+#include "support/ThrownText.h"
 
 namespace {
 
@@ -110,19 +111,10 @@ TEST(MyFile, IoFaultsThrowTheirText) {
     char buf[4];
     EXPECT_THROW(file.Read(buf, 1), CMyObjectThrow);  // not open
     ASSERT_TRUE(file.Open(path, CMyFile::MODE_READ));
-    try {
-        file.Write("x", 1);
-        FAIL();
-    } catch (const CMyObjectThrow& e) {
-        EXPECT_EQ(e.GetError(), path + u": Bad file descriptor");
-        EXPECT_EQ(file.GetError(), e.GetError());
-    }
-    try {
-        file.Seek(-1, CMyFile::ORIGIN_BEGIN);
-        FAIL();
-    } catch (const CMyObjectThrow& e) {
-        EXPECT_EQ(e.GetError(), path + u": Invalid argument");
-    }
+    EXPECT_EQ(ThrownText([&] { file.Write("x", 1); }), path + u": Bad file descriptor");
+    EXPECT_EQ(file.GetError(), path + u": Bad file descriptor");
+    EXPECT_EQ(ThrownText([&] { file.Seek(-1, CMyFile::ORIGIN_BEGIN); }),
+              path + u": Invalid argument");
     EXPECT_THROW(file.Seek(0, 7), CMyObjectThrow);
 }
 

@@ -9,6 +9,7 @@
 #include "core/StringTable.h"
 #include "core/Utf8.h"
 #include "support/TempDir.h"
+#include "support/ThrownText.h"
 
 using namespace std::string_literals;
 
@@ -222,13 +223,8 @@ TEST(UnicodeFile, OddLengthUcs2EndsAtItsLastWholeUnit) {
 TEST(UnicodeFile, UndeterminedEncodingIsAnInternalFault) {
     CUnicodeFile file;
     char16_t c;
-    try {
-        file.ReadSymb(c);
-        FAIL();
-    } catch (const CMyObjectThrow& e) {
-        EXPECT_EQ(e.GetError(),
-                  u"Error in CUnicodeFile::ReadSymb(...)\nm_nEncoding = ENCODING_NODEF");
-    }
+    EXPECT_EQ(ThrownText([&] { file.ReadSymb(c); }),
+              u"Error in CUnicodeFile::ReadSymb(...)\nm_nEncoding = ENCODING_NODEF");
 }
 
 TEST(UnicodeFile, ResetForgetsTheText) {

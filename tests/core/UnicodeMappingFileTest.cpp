@@ -8,6 +8,7 @@
 
 #include "TextBytes.h"
 #include "support/TempDir.h"
+#include "support/ThrownText.h"
 
 using namespace std::string_literals;
 
@@ -160,13 +161,8 @@ TEST(UnicodeMappingFile, ReopeningReplacesTheView) {
 TEST(UnicodeMappingFile, UndeterminedEncodingIsAnInternalFault) {
     CUnicodeMappingFile file;
     char16_t c;
-    try {
-        file.ReadMapSymb(c);
-        FAIL();
-    } catch (const CMyObjectThrow& e) {
-        EXPECT_EQ(e.GetError(),
-                  u"Error in CUnicodeMappingFile::ReadMapSymb(...)\nnEncoding = ENCODING_NODEF");
-    }
+    EXPECT_EQ(ThrownText([&] { file.ReadMapSymb(c); }),
+              u"Error in CUnicodeMappingFile::ReadMapSymb(...)\nnEncoding = ENCODING_NODEF");
 }
 
 }  // namespace

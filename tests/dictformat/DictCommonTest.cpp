@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dictformat/DictCommon.h"
+#include "support/ThrownText.h"
 
 namespace {
 
@@ -55,13 +56,8 @@ TEST(DictCommon, MorphDescriptorOutOfRange) {
         u"Error in CDictCommon::GetMorphDescr(...)\n"
         u"CRetElemClass CMyArray<CElemClass, CRetElemClass>::GetAt(int):\r\nInvalid array index";
     for (int nIndex : {-1, 1}) {
-        try {
-            dict.GetMorphDescr(nIndex);
-            FAIL() << "no throw for " << nIndex;
-        } catch (const CMyObjectThrow& e) {
-            EXPECT_EQ(e.GetError(), expected);
-            EXPECT_EQ(dict.GetError(), expected);
-        }
+        EXPECT_EQ(ThrownText([&] { dict.GetMorphDescr(nIndex); }), expected) << nIndex;
+        EXPECT_EQ(dict.GetError(), expected);
     }
 }
 
