@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -67,6 +68,25 @@ public:
                     m_inputLetters.push_back(from);
             } else if (key == "PFX" || key == "SFX") {
                 ReadAffixLine(key == "PFX", words);
+            } else if (key == "COMPOUNDRULE") {
+                // "COMPOUNDRULE 2", then rules such as n*1t or (aa)(bb)*.
+                std::string rule;
+                words >> rule;
+                if (!m_bCompoundRuleCount) {
+                    m_bCompoundRuleCount = true;
+                    continue;
+                }
+                ReadCompoundRule(rule);
+            } else if (key.starts_with("COMPOUND") || key == "ONLYINCOMPOUND") {
+                // COMPOUNDFLAG, COMPOUNDBEGIN and the like name a flag; other
+                // COMPOUND... keys only narrow what compounds may be.
+                std::string flag;
+                words >> flag;
+                if (key == "ONLYINCOMPOUND" || key == "COMPOUNDFLAG" || key == "COMPOUNDBEGIN" ||
+                    key == "COMPOUNDMIDDLE" || key == "COMPOUNDEND" || key == "COMPOUNDLAST") {
+                    for (Flag parsed : ParseFlags(flag))
+                        m_compoundFlags.insert(parsed);
+                }
             }
         }
         return true;
@@ -116,6 +136,24 @@ public:
     std::u16string ToWide(std::string_view bytes) const { return m_encoding.ToWide(bytes); }
     const std::vector<std::string>& InputLetters() const { return m_inputLetters; }
 
+    bool IsCompoundPart(const Flags& flags) const {
+        return std::any_of(flags.begin(), flags.end(),
+                           [&](Flag flag) { return m_compoundFlags.contains(flag); });
+    }
+    bool TakesAffixes(const Flags& flags) const {
+        return std::any_of(flags.begin(), flags.end(),
+                           [&](Flag flag) { return m_affixes.contains(flag); });
+    }
+    // Whether an affix may lead into a compound.
+    bool AffixesAllowCompounds() const {
+        for (const auto& entry : m_affixes) {
+            if (m_compoundFlags.contains(entry.first)) return true;
+            for (const Affix& affix : entry.second)
+                if (IsCompoundPart(affix.continuation)) return true;
+        }
+        return false;
+    }
+
 private:
     Flag Special(const std::string& key) const {
         const auto it = m_special.find(key);
@@ -145,6 +183,24 @@ private:
         affix.add = addText == "0" ? u"" : ToWide(addText);
         affix.condition = ParseCondition(condition.empty() ? u"." : ToWide(condition));
         m_affixes[flag].push_back(std::move(affix));
+    }
+
+    // Every flag a rule names, whatever its repetition marks.
+    void ReadCompoundRule(std::string_view rule) {
+        if (rule.find('(') == std::string_view::npos) {
+            for (char c : rule)
+                if (c != '*' && c != '?')
+                    for (Flag flag : ParseFlags(std::string_view(&c, 1)))
+                        m_compoundFlags.insert(flag);
+            return;
+        }
+        for (size_t nOpen = rule.find('('); nOpen != std::string_view::npos;
+             nOpen = rule.find('(', nOpen + 1)) {
+            const size_t nClose = rule.find(')', nOpen);
+            if (nClose == std::string_view::npos) break;
+            for (Flag flag : ParseFlags(rule.substr(nOpen + 1, nClose - nOpen - 1)))
+                m_compoundFlags.insert(flag);
+        }
     }
 
     static std::vector<CharClass> ParseCondition(std::u16string_view text) {
@@ -244,18 +300,15 @@ private:
     std::map<Flag, bool> m_cross;
     std::map<Flag, std::vector<Affix>> m_affixes;
     std::vector<std::string> m_inputLetters;
+    std::set<Flag> m_compoundFlags;
+    bool m_bCompoundRuleCount = false;
 };
 
-}  // namespace
-
-bool ForEachHunspellForm(const std::string& affPath, const std::string& dicPath,
-                         const std::function<void(std::u16string_view form)>& visit) {
-    CAffixRules rules;
-    if (!rules.Load(affPath)) return false;
+// Calls visit(word, flags) for every entry of the word list.
+template <typename Visit>
+bool ForEachEntry(const CAffixRules& rules, const std::string& dicPath, const Visit& visit) {
     std::ifstream file(dicPath, std::ios::binary);
     if (!file) return false;
-    for (const std::string& letters : rules.InputLetters())
-        visit(rules.ToWide(letters));
     std::string line;
     std::getline(file, line);  // the number of entries
     while (std::getline(file, line)) {
@@ -269,7 +322,38 @@ bool ForEachHunspellForm(const std::string& affPath, const std::string& dicPath,
         std::erase(word, '\\');
         const std::string flagText = nSlash == std::string::npos ? "" : line.substr(nSlash + 1);
         const std::string flags = flagText.substr(0, flagText.find(' '));
-        if (!word.empty()) rules.Expand(rules.ToWide(word), rules.ParseFlags(flags), visit);
+        if (!word.empty()) visit(rules.ToWide(word), rules.ParseFlags(flags));
     }
     return true;
+}
+
+}  // namespace
+
+bool ForEachHunspellForm(const std::string& affPath, const std::string& dicPath,
+                         const std::function<void(std::u16string_view form)>& visit) {
+    CAffixRules rules;
+    if (!rules.Load(affPath)) return false;
+    for (const std::string& letters : rules.InputLetters())
+        visit(rules.ToWide(letters));
+    return ForEachEntry(rules, dicPath, [&](const std::u16string& word, const Flags& flags) {
+        rules.Expand(word, flags, visit);
+    });
+}
+
+std::optional<HunspellBeyondForms> ReadHunspellBeyondForms(const std::string& affPath,
+                                                           const std::string& dicPath) {
+    CAffixRules rules;
+    if (!rules.Load(affPath) || rules.AffixesAllowCompounds()) return std::nullopt;
+    HunspellBeyondForms beyond;
+    for (const std::string& letters : rules.InputLetters())
+        beyond.inputLetters += rules.ToWide(letters);
+    bool bAffixedParts = false;
+    const bool bRead =
+        ForEachEntry(rules, dicPath, [&](const std::u16string& word, const Flags& flags) {
+            if (!rules.IsCompoundPart(flags)) return;
+            bAffixedParts = bAffixedParts || rules.TakesAffixes(flags);
+            beyond.compoundParts.push_back(word);
+        });
+    if (!bRead || bAffixedParts) return std::nullopt;
+    return beyond;
 }

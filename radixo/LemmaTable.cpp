@@ -1,6 +1,7 @@
 // The table file, little-endian:
-//   "GLT1", u32 language, u32 stamp count, per stamp u64 size and i64 time,
-//   32 bytes with a bit per byte value that occurs in some key, u32 block count, u32 list count,
+//   "GLT2", u32 language, u32 stamp count, per stamp u64 size and i64 time,
+//   32 bytes with a bit per byte value that occurs in some key, 32 bytes with a
+//   bit per closed letter, u32 block count, u32 list count,
 //   u32 key area size, u32 list area size, u32 key-area offset of each block, u32 list-area offset
 //   of each list, the key area, the list area.
 // Keys are sorted bytewise and cut into blocks of kBlockKeys. In a block
@@ -21,7 +22,7 @@
 
 namespace {
 
-constexpr char kMagic[4] = {'G', 'L', 'T', '1'};
+constexpr char kMagic[4] = {'G', 'L', 'T', '2'};
 constexpr size_t kBlockKeys = 16;
 constexpr size_t kMaxStamps = 64;
 constexpr size_t kLetterBytes = 32;
@@ -34,6 +35,13 @@ void PutU32(std::string& out, uint32_t n) {
 void PutU64(std::string& out, uint64_t n) {
     PutU32(out, static_cast<uint32_t>(n));
     PutU32(out, static_cast<uint32_t>(n >> 32));
+}
+
+std::string LetterBits(std::string_view letters) {
+    std::string bits(kLetterBytes, '\0');
+    for (unsigned char c : letters)
+        bits[c / 8] = static_cast<char>(bits[c / 8] | 1 << (c % 8));
+    return bits;
 }
 
 void PutVarint(std::string& out, uint32_t n) {
@@ -106,7 +114,7 @@ std::vector<SourceStamp> StampFiles(const std::vector<std::string>& paths) {
 }
 
 bool WriteLemmaTable(const std::string& path, int nLang, const std::vector<SourceStamp>& stamps,
-                     const LemmaAnswers& answers) {
+                     const LemmaAnswers& answers, std::string_view closedLetters) {
     std::map<std::vector<std::string>, uint32_t> listNumbers;
     std::string lists, listIndex;
     const auto listNumber = [&](const std::vector<std::string>& lemmas) {
@@ -142,11 +150,9 @@ bool WriteLemmaTable(const std::string& path, int nLang, const std::vector<Sourc
         previous = key;
         ++nKey;
     }
-    std::string letters(kLetterBytes, '\0');
-    for (const auto& entry : answers) {
-        for (unsigned char c : entry.first)
-            letters[c / 8] = static_cast<char>(letters[c / 8] | 1 << (c % 8));
-    }
+    std::string keyLetters;
+    for (const auto& entry : answers)
+        keyLetters += entry.first;
     std::string file(kMagic, sizeof kMagic);
     PutU32(file, static_cast<uint32_t>(nLang));
     PutU32(file, static_cast<uint32_t>(stamps.size()));
@@ -154,7 +160,8 @@ bool WriteLemmaTable(const std::string& path, int nLang, const std::vector<Sourc
         PutU64(file, stamp.nSize);
         PutU64(file, static_cast<uint64_t>(stamp.nModified));
     }
-    file += letters;
+    file += LetterBits(keyLetters);
+    file += LetterBits(closedLetters);
     PutU32(file, static_cast<uint32_t>(blockIndex.size() / 4));
     PutU32(file, static_cast<uint32_t>(listNumbers.size()));
     PutU32(file, static_cast<uint32_t>(keys.size()));
@@ -200,6 +207,7 @@ bool CLemmaTable::Open(const std::string& path, int nLang, const std::vector<Sou
         bValid = stamp == stamps[i] && stamp.nSize != 0;
     }
     m_letters = header.Bytes(kLetterBytes);
+    m_closedLetters = header.Bytes(kLetterBytes);
     m_nBlocks = header.U32();
     m_nLists = header.U32();
     const uint32_t nKeyBytes = header.U32();
@@ -224,12 +232,19 @@ std::optional<std::string_view> CLemmaTable::FirstKey(uint32_t nBlock) const {
     return key;
 }
 
+bool CLemmaTable::HasAll(std::string_view letterBits, std::string_view key) {
+    return std::all_of(key.begin(), key.end(), [&](unsigned char c) {
+        return (static_cast<unsigned char>(letterBits[c / 8]) >> (c % 8) & 1) != 0;
+    });
+}
+
 std::optional<std::vector<std::string>> CLemmaTable::Find(std::string_view key) const {
     if (!IsOpen() || m_nBlocks == 0) return std::nullopt;
-    for (unsigned char c : key) {
-        if ((static_cast<unsigned char>(m_letters[c / 8]) >> (c % 8) & 1) == 0)
-            return std::vector<std::string>();
-    }
+    if (!HasAll(m_letters, key)) return std::vector<std::string>();
+    const auto absent = [&]() -> std::optional<std::vector<std::string>> {
+        if (!key.empty() && HasAll(m_closedLetters, key)) return std::vector<std::string>();
+        return std::nullopt;
+    };
     // The last block whose first key is not after the key.
     uint32_t nLow = 0, nHigh = m_nBlocks;
     while (nHigh - nLow > 1) {
@@ -251,7 +266,7 @@ std::optional<std::vector<std::string>> CLemmaTable::Find(std::string_view key) 
         if (current == key) return List(nList);
         if (current > key) break;
     }
-    return std::nullopt;
+    return absent();
 }
 
 std::optional<std::vector<std::string>> CLemmaTable::List(uint32_t nList) const {

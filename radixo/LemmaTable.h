@@ -1,7 +1,10 @@
 // A lemma table built ahead of time: every form a language's dictionaries
 // know, lower-cased in the language's code page, with the lemmas the live
 // analysis gives it. The file is mapped and read in place, so a language is
-// ready at once; a form the table does not hold goes to the live analysis.
+// ready at once; a form the table does not hold goes to the live analysis,
+// unless it is made only of letters the module vouches for: where every
+// word those letters spell that the live analysis answers is in the table,
+// any other gets no lemmas at once.
 // The table names the sizes and times of the files it was made from and is
 // refused when any of them changed. Layout in LemmaTable.cpp.
 #pragma once
@@ -25,9 +28,11 @@ std::vector<SourceStamp> StampFiles(const std::vector<std::string>& paths);
 using LemmaAnswers = std::map<std::string, std::vector<std::string>>;
 
 // False when the file cannot be written; a table is replaced whole or not at all.
+// closedLetters: the bytes of keys the table answers completely (above).
 [[nodiscard]] bool WriteLemmaTable(const std::string& path, int nLang,
                                    const std::vector<SourceStamp>& stamps,
-                                   const LemmaAnswers& answers);
+                                   const LemmaAnswers& answers,
+                                   std::string_view closedLetters = {});
 
 class CLemmaTable {
 public:
@@ -46,7 +51,8 @@ public:
     // not hold (or a damaged stretch of it). A form with a letter no form of
     // the table has gets no lemmas: every answer of the live analysis comes
     // from a dictionary word, a listed form or rules that keep the word's
-    // letters and must end in one of those.
+    // letters and must end in one of those. So does a form the table does not
+    // hold that is made only of its closed letters.
     std::optional<std::vector<std::string>> Find(std::string_view key) const;
 
 private:
@@ -55,7 +61,9 @@ private:
 
     const uint8_t* m_pData = nullptr;
     size_t m_nSize = 0;
-    std::string_view m_letters, m_blockIndex, m_listIndex, m_keys, m_lists;
+    static bool HasAll(std::string_view letterBits, std::string_view key);
+
+    std::string_view m_letters, m_closedLetters, m_blockIndex, m_listIndex, m_keys, m_lists;
     uint32_t m_nBlocks = 0;
     uint32_t m_nLists = 0;
 };

@@ -111,18 +111,25 @@ std::string CMorphModule::TableKey(std::u16string_view word) const {
 }
 
 const std::vector<std::string>& CMorphModule::Lemmas(const std::string& word) {
-    if (const auto* pCached = m_cache.Find(word)) return *pCached;
-    if (m_table.IsOpen() && !word.empty() && word.size() <= kMaxAnalysedWord) {
+    const bool bTable = m_table.IsOpen() && !word.empty() && word.size() <= kMaxAnalysedWord;
+    if (bTable) {
         const std::string key = TableKey(MultiByteToWide(word, m_codePage));
-        if (auto lemmas = m_table.Find(key)) return m_cache.Insert(word, std::move(*lemmas));
+        if (auto lemmas = m_table.Find(key)) return m_tableAnswer = std::move(*lemmas);
     }
-    return m_cache.Insert(word, LiveLemmas(word));
+    if (const auto* pCached = m_cache.Find(word)) return *pCached;
+    return m_cache.Insert(word, Live(word, bTable));
 }
 
 std::vector<std::string> CMorphModule::LiveLemmas(const std::string& word) {
+    return Live(word, false);
+}
+
+std::vector<std::string> CMorphModule::Live(const std::string& word, bool bBeyondTable) {
     std::vector<std::u16string> lemmas;
-    if (!word.empty() && word.size() <= kMaxAnalysedWord && EnsureLive())
-        lemmas = Analyse(ToLowerText(MultiByteToWide(word, m_codePage)));
+    if (!word.empty() && word.size() <= kMaxAnalysedWord && EnsureLive()) {
+        const std::u16string lower = ToLowerText(MultiByteToWide(word, m_codePage));
+        lemmas = bBeyondTable ? AnalyseBeyondTable(lower) : Analyse(lower);
+    }
     return Encode(lemmas);
 }
 
@@ -153,4 +160,21 @@ std::vector<std::u16string> CMorphModule::DictStems(std::u16string_view lower) c
 bool CMorphModule::IsDictEntry(std::u16string_view word) const {
     const std::vector<std::u16string> stems = m_dict.Stem(word);
     return std::find(stems.begin(), stems.end(), word) != stems.end();
+}
+
+std::string CMorphModule::HunspellClosedLetters() {
+    const auto beyond = ReadHunspellBeyondForms(*m_config.GetPath("aff"), *m_config.GetPath("dic"));
+    if (!beyond) return {};
+    std::u16string closed;
+    for (int nByte = 1; nByte < 256; ++nByte) {
+        const std::u16string letter =
+            MultiByteToWide(std::string(1, static_cast<char>(nByte)), m_codePage);
+        if (letter.size() == 1 && ToLowerText(letter) == letter && ToUpperText(letter) != letter &&
+            beyond->inputLetters.find(letter[0]) == std::u16string::npos)
+            closed += letter;
+    }
+    for (const std::u16string& part : beyond->compoundParts) {
+        if (ToLowerText(part).find_first_not_of(closed) == std::u16string::npos) return {};
+    }
+    return WideToMultiByte(closed, m_codePage);
 }

@@ -34,6 +34,7 @@ public:
 
     // The lemmas of a word given in the language's code page, in that code
     // page, each at most kMaxLemmaBytes bytes. Empty for an unknown word.
+    // Valid until the next call.
     const std::vector<std::string>& Lemmas(const std::string& word);
     // The same answer from the live analysis, whatever the table holds.
     std::vector<std::string> LiveLemmas(const std::string& word);
@@ -48,6 +49,10 @@ public:
     // The key a word is looked up with in the table: lower-cased, in the code
     // page; empty when the lower-cased word cannot be spelled there.
     std::string TableKey(std::u16string_view word) const;
+    // The letters (code page bytes) of the keys the table answers completely:
+    // a word of these alone that the table does not hold gets no lemmas from
+    // the live analysis either. Empty where the analysis cannot vouch for that.
+    virtual std::string ClosedLetters() { return {}; }
 
 protected:
     CMorphModule(int nLang, CodePage codePage, bool bFoldYo);
@@ -57,24 +62,37 @@ protected:
     virtual std::vector<std::string> ExtraSourceFiles(const CModuleConfig& config) const;
     // The lemmas of a lower-cased word.
     virtual std::vector<std::u16string> Analyse(const std::u16string& lower) const = 0;
+    // The same answer for a word the table does not hold, which a module may
+    // find with less.
+    virtual std::vector<std::u16string> AnalyseBeyondTable(const std::u16string& lower) const {
+        return Analyse(lower);
+    }
 
     // Hunspell's stems of the word in lower case and capitalised, keeping only
     // stems that are words on their own (not compound parts or pseudo-roots).
     std::vector<std::u16string> DictStems(std::u16string_view lower) const;
     // Whether Hunspell lists the word as a stem of itself: a dictionary entry.
     bool IsDictEntry(std::u16string_view word) const;
+    // The lower-case letters of the code page on which Hunspell gives stems
+    // only to the forms its affix rules make of its word list: none it
+    // converts or ignores on input, and no word of them alone can be a
+    // compound. Empty when every compound part could be spelled with them.
+    std::string HunspellClosedLetters();
 
     CHunspellDict m_dict;
     CFormList m_forms;
 
 private:
     bool LoadLive();
+    std::vector<std::string> Live(const std::string& word, bool bBeyondTable);
     std::vector<std::string> Encode(const std::vector<std::u16string>& lemmas) const;
 
     int m_nLang;
     CodePage m_codePage;
     bool m_bFoldYo;
+    // Live answers only: the table answers as fast as a cache would.
     CLemmaCache m_cache;
+    std::vector<std::string> m_tableAnswer;
     CModuleConfig m_config;
     CLemmaTable m_table;
     enum class Live { NotLoaded, Loaded, Failed } m_live = Live::NotLoaded;

@@ -1,6 +1,7 @@
 #include "WordNetMorph.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <span>
 #include <sstream>
@@ -69,6 +70,16 @@ std::vector<std::string> CWordNetMorph::Files(const std::string& folder) {
         files.push_back(prefix + pszPos + ".exc");
     }
     return files;
+}
+
+bool CWordNetMorph::HasIndexes(const std::string& folder) {
+    const std::vector<std::string> files = Files(folder);
+    for (size_t i = 0; i < files.size(); i += 2) {
+        std::error_code error;
+        const auto nSize = std::filesystem::file_size(files[i], error);
+        if (error || nSize == 0) return false;
+    }
+    return true;
 }
 
 bool CWordNetMorph::Load(const std::string& folder) {

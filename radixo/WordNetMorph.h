@@ -26,6 +26,8 @@ public:
 
     // The files Load reads from a dict folder.
     static std::vector<std::string> Files(const std::string& folder);
+    // Whether every index file of a dict folder is there and not empty.
+    static bool HasIndexes(const std::string& folder);
     // Every word Morphy gives an answer for: the lemmas, the exception forms
     // and the forms the suffix rules lead back to a lemma.
     std::vector<std::string> Words() const;

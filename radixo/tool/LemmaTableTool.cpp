@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
         const std::string key = pModule->TableKey(word);
         if (!key.empty() && !answers.contains(key)) answers[key] = pModule->LiveLemmas(key);
     }
-    if (!WriteLemmaTable(*path, nLang, StampFiles(pModule->SourceFiles()), answers)) {
+    if (!WriteLemmaTable(*path, nLang, StampFiles(pModule->SourceFiles()), answers,
+                         pModule->ClosedLetters())) {
         std::fprintf(stderr, "%s: cannot be written\n", path->c_str());
         return 1;
     }

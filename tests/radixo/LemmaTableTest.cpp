@@ -44,6 +44,18 @@ TEST_F(LemmaTableFile, EveryFormGivesItsLemmasAndOthersNothing) {
         EXPECT_EQ(table.Find(pszForeign), Lemmas()) << pszForeign;
 }
 
+TEST_F(LemmaTableFile, AbsentFormOfClosedLettersAloneGetsNoLemmas) {
+    ASSERT_TRUE(WriteLemmaTable(Path(), 2, m_stamps, m_answers, "afmorz"));
+    CLemmaTable table;
+    ASSERT_TRUE(table.Open(Path(), 2, m_stamps));
+    EXPECT_EQ(table.Find("zz"), Lemmas({"one", "two"}));
+    for (const char* pszClosed : {"aa", "form", "zzz", "mar"})
+        EXPECT_EQ(table.Find(pszClosed), Lemmas()) << pszClosed;
+    // A digit is no closed letter: the live analysis decides.
+    for (const char* pszOpen : {"0", "form100", "form9z"})
+        EXPECT_EQ(table.Find(pszOpen), std::nullopt) << pszOpen;
+}
+
 TEST_F(LemmaTableFile, TableOfAnotherLanguageOrOtherFilesIsRefused) {
     CLemmaTable table;
     EXPECT_FALSE(table.Open(Path(), 1, m_stamps));
