@@ -1,7 +1,6 @@
 # Front door: `make run` and `make test` set everything up on a fresh Debian.
 BUILD_DIR ?= build
-ASAN_DIR ?= build-asan
-FUZZ_DIR ?= build-fuzz
+SAN_DIR ?= build-san
 DEB_DIR ?= build-deb
 # Seconds per fuzz target: `make fuzz` runs each this long, `make test` runs
 # each FUZZ_TEST_SECONDS from its seed corpus.
@@ -9,7 +8,7 @@ FUZZ_SECONDS ?= 300
 FUZZ_TEST_SECONDS ?= 30
 JOBS ?= 2
 
-.PHONY: all deps build test test-unit test-slow test-asan test-fuzz fuzz fuzz-build run bench deb format clean
+.PHONY: all deps build test test-unit test-slow test-asan test-fuzz fuzz san-build run bench deb format clean
 
 all: build
 
@@ -22,9 +21,9 @@ $(BUILD_DIR)/CMakeCache.txt:
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-# All tests, a short pass of every fuzz target, then all tests again under
-# AddressSanitizer and UBSan.
-test: test-unit test-fuzz test-asan
+# All tests, then all tests again under AddressSanitizer and UBSan, and a
+# short pass of every fuzz program of that same sanitized build.
+test: test-unit test-asan test-fuzz
 
 test-unit: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) -LE slow
@@ -33,31 +32,27 @@ test-unit: build
 test-slow: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) -L slow
 
-# The sanitized builds take the lemma tables from the plain build's table
-# builder (the same tables; a sanitized builder needs minutes per language).
-$(ASAN_DIR)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLOSS_SANITIZE=ON -DGLOSS_BUILD_BENCH=OFF \
+# One sanitized build, clang with AddressSanitizer, UBSan and libFuzzer's
+# coverage, holds both the unit tests and the fuzz programs. It takes the
+# lemma tables from the plain build's table builder (the same tables; a
+# sanitized builder needs minutes per language).
+$(SAN_DIR)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DGLOSS_FUZZ=ON -DGLOSS_BUILD_BENCH=OFF \
 	  -DGLOSS_LEMMA_TABLE_TOOL=$(abspath $(BUILD_DIR))/tools/lemma_table
 
-test-asan: build $(ASAN_DIR)/CMakeCache.txt
-	cmake --build $(ASAN_DIR) -j$(JOBS)
+san-build: build $(SAN_DIR)/CMakeCache.txt
+	cmake --build $(SAN_DIR) -j$(JOBS)
+
+test-asan: san-build
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j$(JOBS) -LE slow
+	  ctest --test-dir $(SAN_DIR) --output-on-failure -j$(JOBS) -LE slow
 
-# The fuzz programs: clang with libFuzzer, AddressSanitizer and UBSan.
-$(FUZZ_DIR)/CMakeCache.txt:
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DGLOSS_FUZZ=ON -DGLOSS_BUILD_TESTS=OFF -DGLOSS_BUILD_BENCH=OFF \
-	  -DGLOSS_LEMMA_TABLE_TOOL=$(abspath $(BUILD_DIR))/tools/lemma_table
+fuzz: san-build
+	@scripts/run-fuzz $(SAN_DIR) $(FUZZ_SECONDS)
 
-fuzz-build: build $(FUZZ_DIR)/CMakeCache.txt
-	cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzz_all
-
-fuzz: fuzz-build
-	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
-
-test-fuzz: fuzz-build
-	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_TEST_SECONDS) --fresh
+test-fuzz: san-build
+	@scripts/run-fuzz $(SAN_DIR) $(FUZZ_TEST_SECONDS) --fresh
 
 run: build
 	@scripts/run-demo $(BUILD_DIR)
@@ -73,4 +68,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEB_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(DEB_DIR)
