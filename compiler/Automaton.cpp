@@ -1,6 +1,7 @@
 #include "Automaton.h"
 
 #include <algorithm>
+#include <bit>
 
 using gmd::kEndSymbol;
 using gmd::kFinalFlag;
@@ -8,9 +9,11 @@ using gmd::kPosMask;
 
 void CAutomaton::Reset() {
     m_nodes.clear();
-    m_relations.clear();
+    m_pool.clear();
     m_nodes.shrink_to_fit();
-    m_relations.shrink_to_fit();
+    m_pool.shrink_to_fit();
+    m_freeRuns.fill(kNoNode);
+    m_relBegPosOfParents.clear();
 }
 
 void CAutomaton::CreateRoots() {
@@ -21,9 +24,9 @@ void CAutomaton::CreateRoots() {
 void CAutomaton::Reserve(uint32_t nNodes) {
     nNodes = std::min(nNodes, m_nNodeLimit);
     m_nodes.reserve(nNodes);
-    // Every node but a root is the target of one relation; runs that grow
-    // leave some slack behind.
-    m_relations.reserve(nNodes + nNodes / 2);
+    // About one node in four has several children; their runs keep some
+    // room to grow.
+    m_pool.reserve(nNodes / 2);
 }
 
 uint32_t CAutomaton::AddNode() {
@@ -32,14 +35,23 @@ uint32_t CAutomaton::AddNode() {
     return static_cast<uint32_t>(m_nodes.size() - 1);
 }
 
+void CAutomaton::SetRelBegPosWord(uint32_t nNode, uint32_t dw) {
+    if (m_nodes[nNode].nRelCount == 0) {
+        m_nodes[nNode].nRef = dw;
+    } else if (dw != 0) {
+        m_relBegPosOfParents[nNode] = dw;
+    } else {
+        m_relBegPosOfParents.erase(nNode);
+    }
+}
+
 void CAutomaton::SetFinal(uint32_t nNode, bool bFinal) {
-    uint32_t& dw = m_nodes[nNode].dwRelBegPos;
-    dw = bFinal ? (dw | kFinalFlag) : (dw & kPosMask);
+    const uint32_t dw = GetRelBegPosWord(nNode);
+    SetRelBegPosWord(nNode, bFinal ? (dw | kFinalFlag) : (dw & kPosMask));
 }
 
 void CAutomaton::SetRelBegPos(uint32_t nNode, uint32_t dwPos) {
-    uint32_t& dw = m_nodes[nNode].dwRelBegPos;
-    dw = (dw & kFinalFlag) | (dwPos & kPosMask);
+    SetRelBegPosWord(nNode, (GetRelBegPosWord(nNode) & kFinalFlag) | (dwPos & kPosMask));
 }
 
 uint32_t CAutomaton::AddRelation(uint32_t nNode) {
@@ -48,31 +60,79 @@ uint32_t CAutomaton::AddRelation(uint32_t nNode) {
 }
 
 void CAutomaton::SetRelSymbol(uint32_t nNode, uint32_t nRel, char16_t symbol) {
-    m_relations[m_nodes[nNode].nRelBeg + nRel].symbol = symbol;
+    Node& n = m_nodes[nNode];
+    if (n.nRelCount == 1) {
+        n.symbol = symbol;
+    } else {
+        m_pool[n.nRef + nRel].symbol = symbol;
+    }
 }
 
 void CAutomaton::SetRelTarget(uint32_t nNode, uint32_t nRel, uint32_t nTarget) {
-    m_relations[m_nodes[nNode].nRelBeg + nRel].nTarget = nTarget;
+    Node& n = m_nodes[nNode];
+    if (n.nRelCount == 1) {
+        n.nRef = nTarget;
+    } else {
+        m_pool[n.nRef + nRel].SetTarget(nTarget);
+    }
+}
+
+uint32_t CAutomaton::TakeRun(int nClass) {
+    uint32_t nRun = m_freeRuns[nClass];
+    if (nRun != kNoNode) {
+        m_freeRuns[nClass] = m_pool[nRun].Target();
+        return nRun;
+    }
+    nRun = static_cast<uint32_t>(m_pool.size());
+    m_pool.resize(m_pool.size() + (size_t{1} << nClass));
+    return nRun;
+}
+
+void CAutomaton::GiveBackRun(uint32_t nRun, int nClass) {
+    m_pool[nRun].SetTarget(m_freeRuns[nClass]);
+    m_freeRuns[nClass] = nRun;
 }
 
 void CAutomaton::AppendChild(uint32_t nNode, char16_t symbol, uint32_t nTarget) {
     Node& n = m_nodes[nNode];
-    if (n.nRelCount == UINT16_MAX) {
-        // A node has at most one child per distinct unit that can follow it,
-        // and no form holds every unit; this is a broken invariant.
-        ThrowError(InternalError(u"CAutomaton::AppendChild", u"Too many relations"));
+    switch (n.nRelCount) {
+        case 0: {
+            // The word held dwRelBegPos; it moves aside for the relation.
+            if (n.nRef != 0) m_relBegPosOfParents[nNode] = n.nRef;
+            n = {nTarget, 1, symbol};
+            return;
+        }
+        case 1: {
+            const uint32_t nRun = TakeRun(1);
+            Node& m = m_nodes[nNode];
+            m_pool[nRun] = {m.symbol, 0, 0};
+            m_pool[nRun].SetTarget(m.nRef);
+            m_pool[nRun + 1] = {symbol, 0, 0};
+            m_pool[nRun + 1].SetTarget(nTarget);
+            m = {nRun, 2, 0};
+            return;
+        }
+        case UINT16_MAX:
+            // A node has at most one child per distinct unit that can follow it,
+            // and no form holds every unit; this is a broken invariant.
+            ThrowError(InternalError(u"CAutomaton::AppendChild", u"Too many relations"));
+        default:
+            break;
     }
-    if (n.nRelCount == n.nRelCapacity) {
-        uint32_t nNewCap =
-            n.nRelCapacity == 0 ? 1u : std::min<uint32_t>(2u * n.nRelCapacity, UINT16_MAX);
-        uint32_t nNewBeg = static_cast<uint32_t>(m_relations.size());
-        m_relations.resize(m_relations.size() + nNewCap);
-        std::copy_n(m_relations.begin() + n.nRelBeg, n.nRelCount, m_relations.begin() + nNewBeg);
-        n.nRelBeg = nNewBeg;
-        n.nRelCapacity = static_cast<uint16_t>(nNewCap);
+    const uint32_t nCount = n.nRelCount;
+    if (std::has_single_bit(nCount)) {
+        // The run is full: one of twice the room, and the old one is free.
+        const int nClass = std::countr_zero(nCount);
+        const uint32_t nOld = n.nRef;
+        const uint32_t nRun = TakeRun(nClass + 1);
+        std::copy_n(m_pool.begin() + nOld, nCount, m_pool.begin() + nRun);
+        GiveBackRun(nOld, nClass);
+        m_nodes[nNode].nRef = nRun;
     }
-    m_relations[n.nRelBeg + n.nRelCount] = {nTarget, symbol};
-    ++n.nRelCount;
+    Node& m = m_nodes[nNode];
+    m_pool[m.nRef + nCount] = {symbol, 0, 0};
+    m_pool[m.nRef + nCount].SetTarget(nTarget);
+    ++m.nRelCount;
 }
 
 bool CAutomaton::Insert(std::u16string_view form, uint32_t& nEnd) {
@@ -117,7 +177,7 @@ uint32_t CAutomaton::Find(std::u16string_view form) const {
 }
 
 size_t CAutomaton::GetMemoryBytes() const {
-    return m_nodes.capacity() * sizeof(Node) + m_relations.capacity() * sizeof(IndexRelation);
+    return m_nodes.capacity() * sizeof(Node) + m_pool.capacity() * sizeof(PoolRelation);
 }
 
 // ---- CAutomNodeRel ----
@@ -145,12 +205,12 @@ void CAutomNodeRel::SetRelNode(int nIndex, uint32_t nTarget) {
 
 char16_t CAutomNodeRel::GetRelSymb(int nIndex) const {
     CheckIndex(nIndex, u"CAutomNodeRel::GetRelSymb");
-    return m_autom.GetRelations(m_nNode)[static_cast<size_t>(nIndex)].symbol;
+    return m_autom.GetRelation(m_nNode, static_cast<uint32_t>(nIndex)).symbol;
 }
 
 uint32_t CAutomNodeRel::GetRelNode(int nIndex) const {
     CheckIndex(nIndex, u"CAutomNodeRel::GetRelNode");
-    return m_autom.GetRelations(m_nNode)[static_cast<size_t>(nIndex)].nTarget;
+    return m_autom.GetRelation(m_nNode, static_cast<uint32_t>(nIndex)).nTarget;
 }
 
 void CAutomNodeRel::SetRelationsBegPos(uint64_t dwPos) {

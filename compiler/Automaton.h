@@ -2,18 +2,20 @@
 // units with one root per first unit, children in first-insertion order, and
 // the ending symbol "+" leading to the final node of each form.
 //
-// Everything lives in flat arrays: nodes are indices into one node array,
-// and the relations of a node sit side by side in one pool (symbols and
-// targets in parallel arrays), so a lookup scans a short contiguous run and
-// no node owns an allocation of its own. A node whose run is full moves it to
-// the end of the pool with twice the room. A relation keeps its symbol next
-// to its target, so a step of a walk touches the node and one run.
+// Everything lives in flat arrays, eight bytes a node: most nodes have one
+// child, which the node holds itself (symbol and target); the children of a
+// node with several sit side by side in one pool, six bytes each, so a
+// lookup scans a short contiguous run and no node owns an allocation of its
+// own. A run that is full moves to one of twice the room, and the run it
+// leaves is taken again by the next node that needs one of its size. A
+// final node has no children; its word holds its flag and list index.
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <span>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "LargeArrayAllocator.h"
@@ -24,6 +26,37 @@
 class CAutomaton : public CMyObject {
 public:
     static constexpr uint32_t kNoNode = 0xFFFFFFFFu;
+
+    // The relations of one node, read in order (by value).
+    class CRelations {
+    public:
+        class iterator {
+        public:
+            iterator(const CRelations& r, uint32_t i) : m_r(r), m_i(i) {}
+            IndexRelation operator*() const { return m_r[m_i]; }
+            iterator& operator++() {
+                ++m_i;
+                return *this;
+            }
+            bool operator!=(const iterator& o) const { return m_i != o.m_i; }
+
+        private:
+            const CRelations& m_r;
+            uint32_t m_i;
+        };
+        CRelations(const CAutomaton& a, uint32_t nNode) : m_a(a), m_nNode(nNode) {}
+        uint32_t size() const { return m_a.GetRelCount(m_nNode); }
+        bool empty() const { return size() == 0; }
+        IndexRelation operator[](uint32_t i) const { return m_a.GetRelation(m_nNode, i); }
+        iterator begin() const { return {*this, 0}; }
+        iterator end() const { return {*this, size()}; }
+
+    private:
+        const CAutomaton& m_a;
+        uint32_t m_nNode;
+    };
+
+    CAutomaton() { Reset(); }
 
     // No nodes at all.
     void Reset();
@@ -43,21 +76,21 @@ public:
     // The end node of form + "+", or kNoNode.
     uint32_t Find(std::u16string_view form) const;
 
-    std::span<const IndexRelation> GetRelations(uint32_t nNode) const {
-        const Node& n = m_nodes[nNode];
-        return {m_relations.data() + n.nRelBeg, n.nRelCount};
-    }
+    CRelations GetRelations(uint32_t nNode) const { return {*this, nNode}; }
     uint32_t GetRelCount(uint32_t nNode) const { return m_nodes[nNode].nRelCount; }
+    // Relation i (< GetRelCount) of a node.
+    IndexRelation GetRelation(uint32_t nNode, uint32_t i) const {
+        const Node& n = m_nodes[nNode];
+        if (n.nRelCount == 1) return {n.nRef, n.symbol};
+        const PoolRelation& r = m_pool[n.nRef + i];
+        return {r.Target(), r.symbol};
+    }
 
     // dwRelBegPos: bit 31 the final flag, bits 0-30 the list index of a final
     // node (or a file position).
-    bool IsFinal(uint32_t nNode) const {
-        return (m_nodes[nNode].dwRelBegPos & gmd::kFinalFlag) != 0;
-    }
+    bool IsFinal(uint32_t nNode) const { return (GetRelBegPosWord(nNode) & gmd::kFinalFlag) != 0; }
     void SetFinal(uint32_t nNode, bool bFinal);
-    uint32_t GetRelBegPos(uint32_t nNode) const {
-        return m_nodes[nNode].dwRelBegPos & gmd::kPosMask;
-    }
+    uint32_t GetRelBegPos(uint32_t nNode) const { return GetRelBegPosWord(nNode) & gmd::kPosMask; }
     void SetRelBegPos(uint32_t nNode, uint32_t dwPos);
 
     // Appends a relation (symbol 0, target 0) to a node; returns its index.
@@ -76,24 +109,57 @@ public:
 
 private:
     struct Node {
-        uint32_t dwRelBegPos = 0;
-        uint32_t nRelBeg = 0;
+        // No relations: dwRelBegPos. One: its target. Several: where their
+        // run begins in the pool.
+        uint32_t nRef = 0;
         uint16_t nRelCount = 0;
-        uint16_t nRelCapacity = 0;
+        char16_t symbol = 0;  // of the one relation
     };
+    static_assert(sizeof(Node) == 8);
+    struct PoolRelation {
+        char16_t symbol;
+        uint16_t nTargetLow;
+        uint16_t nTargetHigh;
+        uint32_t Target() const { return nTargetLow | (uint32_t{nTargetHigh} << 16); }
+        void SetTarget(uint32_t n) {
+            nTargetLow = static_cast<uint16_t>(n);
+            nTargetHigh = static_cast<uint16_t>(n >> 16);
+        }
+    };
+    static_assert(sizeof(PoolRelation) == 6);
+    static constexpr int kSizeClasses = 17;  // runs of 2, 4, ... 65536 relations
+
+    uint32_t GetRelBegPosWord(uint32_t nNode) const {
+        const Node& n = m_nodes[nNode];
+        if (n.nRelCount == 0) return n.nRef;
+        const auto it = m_relBegPosOfParents.find(nNode);
+        return it == m_relBegPosOfParents.end() ? 0 : it->second;
+    }
+    void SetRelBegPosWord(uint32_t nNode, uint32_t dw);
 
     uint32_t FindChild(uint32_t nNode, char16_t symbol) const {
         const Node& n = m_nodes[nNode];
-        const IndexRelation* p = m_relations.data() + n.nRelBeg;
+        if (n.nRelCount == 1) return n.symbol == symbol ? n.nRef : kNoNode;
+        if (n.nRelCount == 0) return kNoNode;
+        const PoolRelation* p = m_pool.data() + n.nRef;
         for (uint32_t i = 0; i < n.nRelCount; ++i) {
-            if (p[i].symbol == symbol) return p[i].nTarget;
+            if (p[i].symbol == symbol) return p[i].Target();
         }
         return kNoNode;
     }
     void AppendChild(uint32_t nNode, char16_t symbol, uint32_t nTarget);
+    // A run of 2^nClass relations: one left by another node, or new.
+    uint32_t TakeRun(int nClass);
+    void GiveBackRun(uint32_t nRun, int nClass);
 
     std::vector<Node, CLargeArrayAllocator<Node>> m_nodes;
-    std::vector<IndexRelation, CLargeArrayAllocator<IndexRelation>> m_relations;
+    std::vector<PoolRelation, CLargeArrayAllocator<PoolRelation>> m_pool;
+    // Per size class, the first run given back (its first relation's target
+    // links to the next), or kNoNode.
+    std::array<uint32_t, kSizeClasses> m_freeRuns;
+    // dwRelBegPos of nodes that have relations and a flag or position too,
+    // which only the node class's own edits make.
+    std::unordered_map<uint32_t, uint32_t> m_relBegPosOfParents;
     uint32_t m_nNodeLimit = gmd::kMaxNodeCount;
 };
 

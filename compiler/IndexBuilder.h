@@ -86,8 +86,11 @@ public:
     uint32_t GetNodeCount() const override { return m_autom.GetNodeCount(); }
     bool IsNodeFinal(uint32_t nNode) const override { return m_autom.IsFinal(nNode); }
     uint32_t GetNodeListIndex(uint32_t nNode) const override { return m_autom.GetRelBegPos(nNode); }
-    std::span<const IndexRelation> GetNodeRelations(uint32_t nNode) const override {
-        return m_autom.GetRelations(nNode);
+    uint32_t GetNodeRelationCount(uint32_t nNode) const override {
+        return m_autom.GetRelCount(nNode);
+    }
+    IndexRelation GetNodeRelation(uint32_t nNode, uint32_t i) const override {
+        return m_autom.GetRelation(nNode, i);
     }
     uint32_t GetListCount() const override { return m_nLists; }
     uint32_t GetListSize(uint32_t nList) const override;

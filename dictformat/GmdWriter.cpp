@@ -117,7 +117,7 @@ bool CGmdWriter::ComputeBlockPositions(const CCompiledIndex& index, uint64_t nTe
             if (nSize == 0) return Fail(kBadIndexText);
             nListBytes += kOccCountSize + kOccurrenceSize * uint64_t{nSize};
         } else {
-            const size_t r = index.GetNodeRelations(i).size();
+            const size_t r = index.GetNodeRelationCount(i);
             if (r != 0) nRelBytes += kRelCountSize + kRelationSize * r;
         }
     }
@@ -163,7 +163,7 @@ bool CGmdWriter::WriteNodeTable(const CCompiledIndex& index) {
             q += kOccCountSize +
                  kOccurrenceSize * uint64_t{index.GetListSize(index.GetNodeListIndex(i))};
         } else {
-            const size_t r = index.GetNodeRelations(i).size();
+            const size_t r = index.GetNodeRelationCount(i);
             if (r != 0) {
                 dwEntry = static_cast<uint32_t>(p);
                 p += kRelCountSize + kRelationSize * r;
@@ -180,10 +180,11 @@ bool CGmdWriter::WriteRelations(const CCompiledIndex& index) {
     for (uint32_t i = 0; i < nNodes; ++i) {
         if (Stop(i)) return true;
         if (index.IsNodeFinal(i)) continue;
-        const std::span<const IndexRelation> relations = index.GetNodeRelations(i);
-        if (relations.empty()) continue;
-        if (!PutU32(static_cast<uint32_t>(relations.size()))) return false;
-        for (const IndexRelation& r : relations) {
+        const uint32_t nCount = index.GetNodeRelationCount(i);
+        if (nCount == 0) continue;
+        if (!PutU32(nCount)) return false;
+        for (uint32_t k = 0; k < nCount; ++k) {
+            const IndexRelation r = index.GetNodeRelation(i, k);
             if (r.nTarget >= nNodes) return Fail(kBadIndexText);
             PutRelation(rel, r.symbol, r.nTarget);
             if (!Put(rel)) return false;

@@ -53,7 +53,9 @@ public:
     virtual uint32_t GetNodeCount() const = 0;
     virtual bool IsNodeFinal(uint32_t nNode) const = 0;
     virtual uint32_t GetNodeListIndex(uint32_t nNode) const = 0;
-    virtual std::span<const IndexRelation> GetNodeRelations(uint32_t nNode) const = 0;
+    virtual uint32_t GetNodeRelationCount(uint32_t nNode) const = 0;
+    // Relation i (< GetNodeRelationCount) of a node, in insertion order.
+    virtual IndexRelation GetNodeRelation(uint32_t nNode, uint32_t i) const = 0;
     virtual uint32_t GetListCount() const = 0;
     // Occurrences in list nList.
     virtual uint32_t GetListSize(uint32_t nList) const = 0;

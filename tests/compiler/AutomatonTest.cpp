@@ -119,4 +119,17 @@ TEST(Automaton, NodeClassChecksIndicesWithItsOwnTexts) {
     node.SetRelationsBegPos(0x7FFFFFFF);
     EXPECT_TRUE(node.IsFinal());
     EXPECT_EQ(node.GetRelationsBegPos(), 0x7FFFFFFFu);
+    // Flag and position stay apart from the relations, whichever comes first.
+    CAutomNodeRel leaf(a, u'Z');
+    leaf.SetFinal(true);
+    leaf.SetRelationsBegPos(12345);
+    for (int i = 0; i < 3; ++i) {
+        leaf.SetRelSymb(leaf.AddRel(), static_cast<char16_t>(u'a' + i));
+        EXPECT_TRUE(leaf.IsFinal());
+        EXPECT_EQ(leaf.GetRelationsBegPos(), 12345u);
+    }
+    EXPECT_EQ(Symbols(a, u'Z'), u"abc");
+    leaf.SetFinal(false);
+    EXPECT_FALSE(leaf.IsFinal());
+    EXPECT_EQ(leaf.GetRelationsBegPos(), 12345u);
 }

@@ -34,10 +34,11 @@ public:
     uint32_t GetNodeListIndex(uint32_t n) const override {
         return static_cast<uint32_t>(nodes[n].nList);
     }
-    std::span<const IndexRelation> GetNodeRelations(uint32_t n) const override {
-        EnsureRelations();
-        if (n >= nodes.size()) return {};
-        return m_relations[n];
+    uint32_t GetNodeRelationCount(uint32_t n) const override {
+        return n < nodes.size() ? static_cast<uint32_t>(nodes[n].symbols.size()) : 0;
+    }
+    IndexRelation GetNodeRelation(uint32_t n, uint32_t i) const override {
+        return {nodes[n].targets[i], nodes[n].symbols[i]};
     }
     uint32_t GetListCount() const override { return static_cast<uint32_t>(lists.size()); }
     uint32_t GetListSize(uint32_t k) const override {
@@ -55,19 +56,6 @@ public:
         }
         return true;
     }
-
-private:
-    void EnsureRelations() const {
-        if (m_relations.size() == nodes.size()) return;
-        m_relations.clear();
-        for (const Node& n : nodes) {
-            std::vector<IndexRelation> r;
-            for (size_t i = 0; i < n.symbols.size(); ++i)
-                r.push_back({n.targets[i], n.symbols[i]});
-            m_relations.push_back(std::move(r));
-        }
-    }
-    mutable std::vector<std::vector<IndexRelation>> m_relations;
 };
 
 // Little-endian composer, written apart from the codecs under test.
