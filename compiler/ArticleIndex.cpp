@@ -29,7 +29,7 @@ void CArticleIndex::SetParseSettings(std::u16string_view strPartsSep,
 
 void CArticleIndex::Reset() {
     m_strText.clear();
-    m_entities = CEntityScanner(m_strText);
+    m_markup = CMarkupScanner(m_strText);
     m_bCaption = false;
     m_nLeftBeg = m_nLeftEnd = m_nRightBeg = m_nRightEnd = 0;
     m_nGroupCaption = -1;
@@ -46,7 +46,7 @@ void CArticleIndex::SetArticle(std::u16string&& strText, int32_t nBegin, int32_t
     // A swap keeps both buffers alive from article to article.
     m_strText.swap(strText);
     strText.clear();
-    m_entities = CEntityScanner(m_strText);
+    m_markup = CMarkupScanner(m_strText);
     m_nTextBeg = nBegin;
     m_nLeftBeg = nBegin;
     m_nLeftEnd = -1;
@@ -56,7 +56,7 @@ void CArticleIndex::SetArticle(std::u16string&& strText, int32_t nBegin, int32_t
 
 void CArticleIndex::ReplaceText(std::u16string strText) {
     m_strText = std::move(strText);
-    m_entities = CEntityScanner(m_strText);
+    m_markup = CMarkupScanner(m_strText);
 }
 
 bool CArticleIndex::Fail(int nTextId) {

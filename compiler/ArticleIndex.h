@@ -16,9 +16,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/Entities.h"
 #include "core/MyObject.h"
 #include "dictformat/GmdLayout.h"
+#include "dictformat/MarkupScanner.h"
 
 // Results of CArticleIndex::NextToken.
 enum : int {
@@ -156,7 +156,7 @@ private:
 
     // Where the current text starts in the source (moves behind "<h>").
     int32_t m_nTextBeg = 0;
-    CEntityScanner m_entities{std::u16string_view{}};
+    CMarkupScanner m_markup;  // over m_strText
 
     std::u16string m_strPartsSep{u"##:##"};
     std::u16string m_strLineEnd{u"\r\n"};

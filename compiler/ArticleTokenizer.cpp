@@ -1,10 +1,9 @@
 // CArticleIndex::NextToken: words, the six tags, other markup, character
 // references, line ends and the parts separator.
 //
-// Every look-ahead is bounded or remembered, so a whole article costs time
-// in proportion to its length however many "<" and "&" it holds: a tag is
-// scanned once up to its ">" (and skipped afterwards), and the next ";" is
-// remembered by the entity scanner.
+// Where a tag or a reference ends is the markup scanner's answer, which keeps
+// a whole article linear in its length however many "<" and "&" it holds;
+// which tags count, and what they do to words, is decided here.
 #include "ArticleIndex.h"
 
 #include "core/CharTables.h"
@@ -57,10 +56,8 @@ int32_t CArticleIndex::CountLineEnds(size_t nBeg, size_t nEnd) const {
 // parts separator.
 int CArticleIndex::ReadTag(size_t nLt, size_t& nTagEnd) {
     const std::u16string_view text = m_strText;
-    size_t j = nLt + 1;
-    while (j < text.size() && text[j] != u'<' && text[j] != u'>')
-        ++j;
-    if (j == text.size() || text[j] == u'<') {
+    const size_t j = m_markup.ClosedTagEnd(nLt);
+    if (j == CMarkupScanner::npos) {
         Fail(IDS_OPEN_TAG);
         return TOKEN_FAIL;
     }
@@ -116,7 +113,7 @@ int CArticleIndex::NextToken(int32_t& nPos, bool bCutWords, int32_t& nLine, Arti
             const size_t nRefBeg = i;
             size_t nRefEnd = i;  // the ";" of a reference
             if (u0 == u'&') {
-                EntityRef ref = m_entities.At(i);
+                EntityRef ref = m_markup.EntityAt(i);
                 if (ref.kind == EntityRef::Kind::Error) {
                     SetError(ref.strMessage);
                     return TOKEN_FAIL;

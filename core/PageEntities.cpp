@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "Entities.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -196,10 +197,9 @@ std::optional<std::u16string> DecodePageNumber(std::u16string_view digits) {
         if (nValue > kMaxCodePoint) return std::nullopt;
     }
     if (nValue == 0 || (nValue >= 0xD800 && nValue <= 0xDFFF)) return std::nullopt;
-    if (nValue <= 0xFFFF) return std::u16string(1, static_cast<char16_t>(nValue));
-    nValue -= 0x10000;
-    return std::u16string{static_cast<char16_t>(0xD800 + (nValue >> 10)),
-                          static_cast<char16_t>(0xDC00 + (nValue & 0x3FF))};
+    std::u16string text;
+    AppendUtf16(text, nValue);
+    return text;
 }
 
 }  // namespace

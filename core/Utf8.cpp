@@ -13,16 +13,6 @@ bool IsLowSurrogate(char32_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-void AppendUtf16(std::u16string& out, char32_t c) {
-    if (c < 0x10000) {
-        out += static_cast<char16_t>(c);
-    } else {
-        c -= 0x10000;
-        out += static_cast<char16_t>(0xD800 | (c >> 10));
-        out += static_cast<char16_t>(0xDC00 | (c & 0x3FF));
-    }
-}
-
 // Length of the sequence a lead byte starts, and the range its second byte
 // must lie in (which excludes overlong forms, surrogates and values past
 // U+10FFFF); 0 for a byte that cannot start a sequence.
@@ -139,4 +129,14 @@ std::u16string FromFileName(std::string_view bytes) {
 
 std::string ToFileName(std::u16string_view name) {
     return Encode(name, true);
+}
+
+void AppendUtf16(std::u16string& out, char32_t c) {
+    if (c < 0x10000) {
+        out += static_cast<char16_t>(c);
+    } else {
+        c -= 0x10000;
+        out += static_cast<char16_t>(0xD800 | (c >> 10));
+        out += static_cast<char16_t>(0xDC00 | (c & 0x3FF));
+    }
 }

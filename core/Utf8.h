@@ -17,3 +17,5 @@ std::string ToFileName(std::u16string_view name);
 
 // One code point as UTF-8.
 void AppendUtf8(std::string& out, char32_t c);
+// One code point as UTF-16: a surrogate pair beyond U+FFFF.
+void AppendUtf16(std::u16string& out, char32_t c);

@@ -1,29 +1,6 @@
 #include "ArticleText.h"
 
-#include "core/Entities.h"
-#include "core/PageEntities.h"
-
-size_t CMarkupScanner::TagEnd(size_t nPos) {
-    if (m_nNextClose != std::u16string_view::npos && m_nNextClose <= nPos)
-        m_nNextClose = m_text.find(u'>', nPos + 1);
-    return m_nNextClose;
-}
-
-size_t CMarkupScanner::PageTagEnd(size_t nPos) {
-    if (nPos + 1 >= m_text.size()) return std::u16string_view::npos;
-    const char16_t c = m_text[nPos + 1];
-    const bool bOpensTag =
-        (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'/' || c == u'!' || c == u'?';
-    return bOpensTag ? TagEnd(nPos) : std::u16string_view::npos;
-}
-
-std::optional<std::pair<std::u16string, size_t>> CMarkupScanner::PageReferenceAt(size_t nPos) {
-    const size_t nSemicolon = m_entities.NextSemicolon(nPos + 1);
-    if (nSemicolon == std::u16string_view::npos) return std::nullopt;
-    auto text = DecodePageReference(m_text.substr(nPos + 1, nSemicolon - nPos - 1));
-    if (!text) return std::nullopt;
-    return std::pair{std::move(*text), nSemicolon};
-}
+#include "MarkupScanner.h"
 
 bool MakePlainText(std::u16string_view piece, std::u16string& plain) {
     plain.clear();

@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "dictformat/MarkupScanner.h"
 #include "render/HtmlFragments.h"
 
 namespace {
-
-// An article's own font tag is short; looking further back than this for its
-// "<" would only make a long run of text without tags cost a rescan per match.
-constexpr size_t kMaxTagLength = 4096;
 
 bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f' || c == u'\v';
@@ -27,20 +24,37 @@ std::u16string NormalisedTag(std::u16string_view tag) {
     return out;
 }
 
-// When the text just before nPos (blanks skipped) closes a tag, the position
-// of its "<" and the tag in normalised form.
-std::optional<std::pair<size_t, std::u16string>> TagBefore(std::u16string_view text, size_t nPos) {
-    size_t i = nPos;
-    while (i > 0 && IsBlank(text[i - 1]))
-        --i;
-    if (i == 0 || text[i - 1] != u'>') return std::nullopt;
-    const size_t nClose = i - 1;
-    const size_t nLimit = nClose > kMaxTagLength ? nClose - kMaxTagLength : 0;
-    for (size_t j = nClose + 1; j-- > nLimit;) {
-        if (text[j] == u'<') return std::pair{j, NormalisedTag(text.substr(j, nClose + 1 - j))};
+// The tags of a page as a reader of the page sees them, walked once from the
+// start however many ranges ask.
+class CPageTags {
+public:
+    explicit CPageTags(std::u16string_view page) : m_page(page), m_markup(page) {}
+
+    // The "<" of the tag whose ">" is at nGt; nothing when that ">" closes
+    // no tag. Calls come with growing nGt.
+    std::optional<size_t> TagClosedAt(size_t nGt) {
+        while (m_nPos <= nGt) {
+            const size_t nEnd =
+                m_page[m_nPos] == u'<' ? m_markup.PageTagEnd(m_nPos) : CMarkupScanner::npos;
+            if (nEnd == CMarkupScanner::npos) {
+                ++m_nPos;
+                continue;
+            }
+            m_nLastLt = m_nPos;
+            m_nLastGt = nEnd;
+            m_nPos = nEnd + 1;
+        }
+        if (m_nLastGt != nGt) return std::nullopt;
+        return m_nLastLt;
     }
-    return std::nullopt;
-}
+
+private:
+    std::u16string_view m_page;
+    CMarkupScanner m_markup;
+    size_t m_nPos = 0;  // the tags before it have been walked
+    size_t m_nLastLt = 0;
+    size_t m_nLastGt = CMarkupScanner::npos;
+};
 
 bool IsArticleFontTag(const std::u16string& tag, std::span<const std::u16string> aOwnTags) {
     if (tag.size() <= 5 || !tag.starts_with(u"<font")) return false;
@@ -65,26 +79,34 @@ std::vector<CPageRange> MergeRanges(std::vector<CPageRange> aRanges) {
     return merged;
 }
 
-// Builds the highlighted page in one pass. What lies before a range's start
-// in the growing output is exactly what the page with every earlier range
-// highlighted holds there, so the tag look-back sees the same text as an
-// insert-and-shift walk would.
+// Builds the highlighted page in one pass. A range may widen back over an
+// article's font tag that ends just before it (blanks between), but never
+// into text an earlier range has already been cut at: that tag must begin
+// where the earlier range ended or after.
 std::u16string ApplyHighlights(std::u16string_view page, std::span<const CPageRange> aRanges,
                                std::u16string_view strHighlightTag,
                                std::span<const std::u16string> aOwnTags) {
     std::u16string out;
     out.reserve(page.size() + aRanges.size() * (strHighlightTag.size() + html::kFontEnd.size()));
+    CPageTags tags(page);
     size_t nCopied = 0;
     for (const CPageRange& range : aRanges) {
         const size_t nStart = std::clamp(range.nStart, nCopied, page.size());
         const size_t nEnd = std::clamp(range.nEnd, nStart, page.size());
         if (nEnd == nStart) continue;
-        out.append(page.substr(nCopied, nStart - nCopied));
-        size_t nInsertAt = out.size();
-        if (auto tag = TagBefore(out, out.size()); tag && IsArticleFontTag(tag->second, aOwnTags))
-            nInsertAt = tag->first;
-        out.insert(nInsertAt, strHighlightTag);
-        out.append(page.substr(nStart, nEnd - nStart));
+        size_t nTagStart = nStart;
+        size_t i = nStart;
+        while (i > nCopied && IsBlank(page[i - 1]))
+            --i;
+        if (i > nCopied && page[i - 1] == u'>') {
+            const auto nLt = tags.TagClosedAt(i - 1);
+            if (nLt && *nLt >= nCopied &&
+                IsArticleFontTag(NormalisedTag(page.substr(*nLt, i - *nLt)), aOwnTags))
+                nTagStart = *nLt;
+        }
+        out.append(page.substr(nCopied, nTagStart - nCopied));
+        out += strHighlightTag;
+        out.append(page.substr(nTagStart, nEnd - nTagStart));
         out += html::kFontEnd;
         nCopied = nEnd;
     }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "dictformat/ArticleText.h"
+#include "dictformat/MarkupScanner.h"
 
 namespace {
 

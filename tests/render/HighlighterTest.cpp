@@ -75,6 +75,28 @@ TEST(Highlighter, NeverReachesBackIntoTheTagsItInserted) {
     EXPECT_EQ(Apply(u"<font a=1>ab", {{10, 11}, {11, 12}}), u"<H><font a=1>a</FONT><H>b</FONT>");
 }
 
+TEST(Highlighter, ReadsTagsAsThePageDoesInHostileMarkup) {
+    const std::u16string run(100000, u'<');
+    struct Row {
+        std::u16string page;
+        CPageRange range;
+        std::u16string highlighted;
+    };
+    const Row rows[] = {
+        {u"a < b w", {6, 7}, u"a < b <H>w</FONT>"},
+        // "< font" is text on the page: there is no font tag to cover.
+        {u"< font c>w", {9, 10}, u"< font c><H>w</FONT>"},
+        // The page reads one tag "<a <font c>", which is no font tag.
+        {u"<a <font c>w", {11, 12}, u"<a <font c><H>w</FONT>"},
+        // The ">" before the match is text, not the end of the font tag.
+        {u"<font c>x > w", {12, 13}, u"<font c>x > <H>w</FONT>"},
+        {u"&amp <font c>w", {13, 14}, u"&amp <H><font c>w</FONT>"},
+        {run + u"<font c>w", {run.size() + 8, run.size() + 9}, run + u"<H><font c>w</FONT>"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Apply(row.page, {row.range}), row.highlighted) << row.range.nStart;
+}
+
 TEST(Highlighter, RangesOutsideThePageAreCut) {
     EXPECT_EQ(Apply(u"abc", {{2, 10}, {7, 9}}), u"ab<H>c</FONT>");
 }
