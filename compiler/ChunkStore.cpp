@@ -21,10 +21,72 @@ bool CChunkStore::UseFileIn(const std::filesystem::path& folder) {
         m_nFd = ::mkostemp(strTemplate.data(), O_CLOEXEC);
         if (m_nFd >= 0) ::unlink(strTemplate.c_str());
     }
-    return m_nFd >= 0;
+    if (m_nFd < 0) return false;
+    m_staged.reserve(kStageBytes + kLargestChunk);
+    m_writer = std::thread([this] { WriteInTurn(); });
+    return true;
+}
+
+void CChunkStore::WriteInTurn() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_cv.wait(lock, [this] { return m_bWriting || m_bStop; });
+        if (!m_bWriting) return;
+        lock.unlock();
+        int nErrno = 0;
+        size_t nDone = 0;
+        while (nDone < m_writing.size()) {
+            const ssize_t n = ::pwrite(m_nFd, m_writing.data() + nDone, m_writing.size() - nDone,
+                                       static_cast<off_t>(m_nWritingAt + nDone));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                nErrno = n < 0 ? errno : ENOSPC;
+                break;
+            }
+            nDone += static_cast<size_t>(n);
+        }
+        lock.lock();
+        if (nErrno != 0 && m_nWriteErrno == 0) m_nWriteErrno = nErrno;
+        m_bWriting = false;
+        m_cv.notify_all();
+    }
+}
+
+void CChunkStore::WaitForWriter() const {
+    std::unique_lock lock(m_mutex);
+    m_cv.wait(lock, [this] { return !m_bWriting; });
+    if (m_nWriteErrno != 0) throw CMyObjectThrow(SystemErrorText(m_nWriteErrno));
+}
+
+void CChunkStore::HandOver() {
+    WaitForWriter();
+    {
+        std::lock_guard lock(m_mutex);
+        m_writing.swap(m_staged);
+        m_nWritingAt = m_nStagedAt;
+        m_bWriting = true;
+    }
+    m_cv.notify_all();
+    m_staged.clear();
+    m_staged.reserve(kStageBytes + kLargestChunk);
+    m_nStagedAt = m_nFileEnd;
 }
 
 void CChunkStore::Release() {
+    if (m_writer.joinable()) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_bStop = true;
+        }
+        m_cv.notify_all();
+        m_writer.join();
+    }
+    m_bStop = false;
+    m_bWriting = false;
+    m_nWriteErrno = 0;
+    m_writing = {};
+    m_staged = {};
+    m_nStagedAt = 0;
     for (const Block& b : m_blocks)
         ::munmap(b.pBase, kBlockBytes);
     m_blocks.clear();
@@ -37,15 +99,9 @@ void CChunkStore::Release() {
 uint64_t CChunkStore::Put(std::span<const uint8_t> chunk) {
     if (m_nFd >= 0) {
         const uint64_t nWhere = m_nFileEnd;
-        size_t nDone = 0;
-        while (nDone < chunk.size()) {
-            const ssize_t n = ::pwrite(m_nFd, chunk.data() + nDone, chunk.size() - nDone,
-                                       static_cast<off_t>(m_nFileEnd + nDone));
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) throw CMyObjectThrow(SystemErrorText(n < 0 ? errno : ENOSPC));
-            nDone += static_cast<size_t>(n);
-        }
+        m_staged.insert(m_staged.end(), chunk.begin(), chunk.end());
         m_nFileEnd += chunk.size();
+        if (m_staged.size() >= kStageBytes) HandOver();
         return nWhere;
     }
     if (m_blocks.empty() || m_blocks.back().nUsed + chunk.size() > kBlockBytes) {
@@ -65,6 +121,8 @@ uint64_t CChunkStore::Put(std::span<const uint8_t> chunk) {
 const uint8_t* CChunkStore::Get(uint64_t nWhere, uint32_t nBytes,
                                 std::vector<uint8_t>& scratch) const {
     if (m_nFd < 0) return m_blocks[nWhere / kBlockBytes].pBase + nWhere % kBlockBytes;
+    if (nWhere >= m_nStagedAt) return m_staged.data() + (nWhere - m_nStagedAt);
+    WaitForWriter();
     if (scratch.size() < nBytes) scratch.resize(nBytes);
     size_t nDone = 0;
     while (nDone < nBytes) {

@@ -94,10 +94,10 @@ bool COccurrenceStreams::Append(uint32_t nList, const gmd::OccurrenceRecord& occ
 }
 
 template <class F>
-void COccurrenceStreams::Decode(const Bucket& bucket, uint32_t nBase, F&& f) const {
+void COccurrenceStreams::Decode(const Bucket& bucket, uint32_t nBase,
+                                std::span<const uint8_t> loaded, F&& f) const {
     Decoded d{};
     uint32_t nWord = 0, nPos = 0, nArticle = 0;
-    std::vector<uint8_t> scratch;
     auto decode = [&](const uint8_t* p, const uint8_t* const pEnd) {
         while (p < pEnd) {
             uint32_t v = 0;
@@ -114,11 +114,35 @@ void COccurrenceStreams::Decode(const Bucket& bucket, uint32_t nBase, F&& f) con
             f(d);
         }
     };
+    // A record never spans two chunks, so the chunks in a row are a stream
+    // of records too.
+    if (!loaded.empty()) {
+        decode(loaded.data(), loaded.data() + loaded.size());
+        return;
+    }
+    std::vector<uint8_t> scratch;
     for (const Chunk& c : bucket.full) {
         const uint8_t* p = m_store.Get(c.nWhere, c.nBytes, scratch);
         decode(p, p + c.nBytes);
     }
     decode(bucket.pChunk.get(), bucket.pFree);
+}
+
+uint64_t COccurrenceStreams::BytesOf(const Bucket& bucket) {
+    uint64_t n = bucket.nSize - bucket.nFree;
+    for (const Chunk& c : bucket.full)
+        n += c.nBytes;
+    return n;
+}
+
+void COccurrenceStreams::Load(const Bucket& bucket, std::vector<uint8_t>& bytes) const {
+    bytes.clear();
+    std::vector<uint8_t> scratch;
+    for (const Chunk& c : bucket.full) {
+        const uint8_t* p = m_store.Get(c.nWhere, c.nBytes, scratch);
+        bytes.insert(bytes.end(), p, p + c.nBytes);
+    }
+    bytes.insert(bytes.end(), bucket.pChunk.get(), bucket.pFree);
 }
 
 bool COccurrenceStreams::Stream(std::span<const uint32_t> sizes,
@@ -129,6 +153,7 @@ bool COccurrenceStreams::Stream(std::span<const uint32_t> sizes,
     std::vector<uint8_t> window;
     std::vector<uint64_t> listBeg;  // byte offset of each list of the bucket in its stretch
     std::vector<uint32_t> ordinal;  // records of each list met so far in this round
+    std::vector<uint8_t> bucketBytes;
     uint32_t nBucket = 0;
     for (uint32_t nBase = 0; nBase < nLists; nBase = BucketBase(++nBucket)) {
         const uint32_t nEnd = std::min(nLists, BucketBase(nBucket + 1));
@@ -139,6 +164,13 @@ bool COccurrenceStreams::Stream(std::span<const uint32_t> sizes,
         const uint64_t nStretch = listBeg.back();
         static const Bucket kEmpty;
         const Bucket& bucket = nBucket < m_buckets.size() ? m_buckets[nBucket] : kEmpty;
+        // A bucket whose chunks are in the file and which takes several
+        // rounds is read once, where it is not too large.
+        std::span<const uint8_t> loaded;
+        if (m_store.UsesFile() && nStretch > nWindowBytes && BytesOf(bucket) <= kLoadedBytes) {
+            Load(bucket, bucketBytes);
+            loaded = bucketBytes;
+        }
         for (uint64_t w0 = 0; w0 < nStretch; w0 += nWindowBytes) {
             const uint64_t w1 = std::min(nStretch, w0 + nWindowBytes);
             // Only ever grown: growing fills with zeros, which would cost a
@@ -146,7 +178,7 @@ bool COccurrenceStreams::Stream(std::span<const uint32_t> sizes,
             if (window.size() < w1 - w0) window.resize(static_cast<size_t>(w1 - w0));
             ordinal.assign(nEnd - nBase, 0);
             bool bFits = true;
-            Decode(bucket, nBase, [&](const Decoded& d) {
+            Decode(bucket, nBase, loaded, [&](const Decoded& d) {
                 const uint32_t nLocal = d.nList - nBase;
                 if (d.nList >= nEnd || ordinal[nLocal] >= sizes[d.nList]) {
                     bFits = false;
@@ -174,7 +206,7 @@ std::vector<gmd::OccurrenceRecord> COccurrenceStreams::GetList(uint32_t nList) c
     std::vector<gmd::OccurrenceRecord> result;
     const uint32_t nBucket = BucketOf(nList);
     if (nBucket >= m_buckets.size()) return result;
-    Decode(m_buckets[nBucket], BucketBase(nBucket), [&](const Decoded& d) {
+    Decode(m_buckets[nBucket], BucketBase(nBucket), {}, [&](const Decoded& d) {
         if (d.nList == nList) result.push_back(d.occ);
     });
     return result;

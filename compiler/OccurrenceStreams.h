@@ -72,9 +72,14 @@ private:
     void NewChunk(Bucket& bucket);
     static uint32_t BucketOf(uint32_t nList);
     static uint32_t BucketBase(uint32_t nBucket);
-    // Calls f(Decoded) for each record of a bucket, in order.
+    // Calls f(Decoded) for each record of a bucket, in order: from loaded
+    // when it is not empty (the bucket's bytes, see Load).
     template <class F>
-    void Decode(const Bucket& bucket, uint32_t nBase, F&& f) const;
+    void Decode(const Bucket& bucket, uint32_t nBase, std::span<const uint8_t> loaded, F&& f) const;
+    // All the bytes of a bucket in a row.
+    void Load(const Bucket& bucket, std::vector<uint8_t>& bytes) const;
+    static uint64_t BytesOf(const Bucket& bucket);
+    static constexpr uint64_t kLoadedBytes = 16u << 20;
 
     std::vector<Bucket> m_buckets;
     CChunkStore m_store;
