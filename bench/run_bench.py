@@ -115,7 +115,9 @@ def bench_build(table, label, corpus, bindir, work):
     the cost of morphology on the same source. The targets in the tool
     names are bounds on the ratio column."""
     src = os.path.join(corpus, "source.txt")
-    dicts = os.path.join(work, "build-" + label)
+    # dictfmt hands its output name to the shell: no spaces in folder names.
+    folder = label.replace(" ", "-")
+    dicts = os.path.join(work, "build-" + folder)
     shutil.rmtree(dicts, ignore_errors=True)
     os.makedirs(dicts)
     seconds, peak_kb = compile_ours(bindir, src, dicts)
@@ -126,7 +128,7 @@ def bench_build(table, label, corpus, bindir, work):
               megabytes(os.path.getsize(src)), "MB")
     table.add(label, "build: output size", "glossmill (.gmd)", megabytes(os.path.getsize(os.path.join(dicts, "source.gmd"))),
               "MB", ours=True)
-    base = os.path.join(work, "dictd-build-" + label, "bench")
+    base = os.path.join(work, "dictd-build-" + folder, "bench")
     shutil.rmtree(os.path.dirname(base), ignore_errors=True)
     os.makedirs(os.path.dirname(base))
     seconds_d, peak_d = median_run(["dictfmt", "-c5", "--utf8", "-s", "bench", "-u", "local",
