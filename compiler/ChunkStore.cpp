@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/MyObject.h"
+#include "core/PositionedIo.h"
 #include "dictformat/GmdOutputFile.h"
 
 bool CChunkStore::UseFileIn(const std::filesystem::path& folder) {
@@ -33,18 +34,7 @@ void CChunkStore::WriteInTurn() {
         m_cv.wait(lock, [this] { return m_bWriting || m_bStop; });
         if (!m_bWriting) return;
         lock.unlock();
-        int nErrno = 0;
-        size_t nDone = 0;
-        while (nDone < m_writing.size()) {
-            const ssize_t n = ::pwrite(m_nFd, m_writing.data() + nDone, m_writing.size() - nDone,
-                                       static_cast<off_t>(m_nWritingAt + nDone));
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                nErrno = n < 0 ? errno : ENOSPC;
-                break;
-            }
-            nDone += static_cast<size_t>(n);
-        }
+        const int nErrno = WriteAllAt(m_nFd, m_nWritingAt, m_writing);
         lock.lock();
         if (nErrno != 0 && m_nWriteErrno == 0) m_nWriteErrno = nErrno;
         m_bWriting = false;
@@ -124,13 +114,7 @@ const uint8_t* CChunkStore::Get(uint64_t nWhere, uint32_t nBytes,
     if (nWhere >= m_nStagedAt) return m_staged.data() + (nWhere - m_nStagedAt);
     WaitForWriter();
     if (scratch.size() < nBytes) scratch.resize(nBytes);
-    size_t nDone = 0;
-    while (nDone < nBytes) {
-        const ssize_t n = ::pread(m_nFd, scratch.data() + nDone, nBytes - nDone,
-                                  static_cast<off_t>(nWhere + nDone));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw CMyObjectThrow(SystemErrorText(n < 0 ? errno : EIO));
-        nDone += static_cast<size_t>(n);
-    }
+    if (const int nErrno = ReadAllAt(m_nFd, nWhere, std::span(scratch.data(), nBytes)))
+        throw CMyObjectThrow(SystemErrorText(nErrno));
     return scratch.data();
 }

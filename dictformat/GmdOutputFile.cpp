@@ -10,6 +10,7 @@
 #include <ctime>
 #include <random>
 
+#include "core/PositionedIo.h"
 #include "core/StringTable.h"
 #include "core/TextIds.h"
 
@@ -150,17 +151,7 @@ bool CGmdOutputFile::Flush() {
 }
 
 int CGmdOutputFile::WriteAt(uint64_t nOffset, std::span<const uint8_t> bytes) const {
-    if (m_nFd < 0) return EBADF;
-    while (!bytes.empty()) {
-        const ssize_t n = ::pwrite(m_nFd, bytes.data(), bytes.size(), static_cast<off_t>(nOffset));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        nOffset += static_cast<uint64_t>(n);
-        bytes = bytes.subspan(static_cast<size_t>(n));
-    }
-    return 0;
+    return m_nFd < 0 ? EBADF : WriteAllAt(m_nFd, nOffset, bytes);
 }
 
 bool CGmdOutputFile::Write(std::span<const uint8_t> bytes) {
