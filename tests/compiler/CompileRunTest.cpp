@@ -9,6 +9,7 @@
 #include "ParserTestUtil.h"
 #include "compiler/CompileTexts.h"
 #include "core/Utf8.h"
+#include "support/Bytes.h"
 #include "support/ThrownText.h"
 
 namespace {
@@ -44,17 +45,6 @@ protected:
 
     CTempDir m_dir;
     CDictCompiler m_compiler;
-};
-
-// Little-endian composer, apart from the codecs under test.
-struct Bytes {
-    std::vector<uint8_t> v;
-    Bytes& u8(uint32_t x) {
-        v.push_back(static_cast<uint8_t>(x));
-        return *this;
-    }
-    Bytes& u16(uint32_t x) { return u8(x & 0xFF).u8(x >> 8); }
-    Bytes& u32(uint32_t x) { return u16(x & 0xFFFF).u16(x >> 16); }
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "dictformat/GmdLayout.h"
 #include "dictformat/GmdWriter.h"
+#include "support/Bytes.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -55,22 +56,6 @@ public:
             if (!sink(k, std::span<const uint8_t>(b).subspan(nHalf))) return false;
         }
         return true;
-    }
-};
-
-// Little-endian composer, written apart from the codecs under test.
-struct Bytes {
-    std::vector<uint8_t> v;
-    Bytes& u8(uint32_t x) {
-        v.push_back(static_cast<uint8_t>(x));
-        return *this;
-    }
-    Bytes& u16(uint32_t x) { return u8(x & 0xFF).u8((x >> 8) & 0xFF); }
-    Bytes& u32(uint32_t x) { return u16(x & 0xFFFF).u16(x >> 16); }
-    Bytes& units(std::u16string_view s) {
-        for (char16_t c : s)
-            u16(c);
-        return *this;
     }
 };
 

@@ -1,6 +1,7 @@
 #include "support/GmdBuilder.h"
 
 #include "core/CharTables.h"
+#include "support/Bytes.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -9,21 +10,6 @@ struct Node {
     std::vector<std::pair<char16_t, uint32_t>> relations;
     bool bFinal = false;
     uint32_t nList = 0;
-};
-
-class Out {
-public:
-    std::vector<uint8_t> bytes;
-    void U8(uint8_t v) { bytes.push_back(v); }
-    void U16(uint16_t v) {
-        U8(static_cast<uint8_t>(v));
-        U8(static_cast<uint8_t>(v >> 8));
-    }
-    void U32(uint32_t v) {
-        U16(static_cast<uint16_t>(v));
-        U16(static_cast<uint16_t>(v >> 16));
-    }
-    uint32_t Pos() const { return static_cast<uint32_t>(bytes.size()); }
 };
 
 uint32_t Insert(std::vector<Node>& nodes, const std::u16string& form) {
@@ -68,25 +54,20 @@ std::vector<uint8_t> BuildGmd(const TestGmd& gmd, TestGmdLayout* pLayout) {
         list.insert(list.end(), occurrences.begin(), occurrences.end());
     }
 
-    Out out;
-    out.U8(gmd.nVersion);
-    out.U32(gmd.nDate);
-    out.U8(gmd.nFileType);
-    out.U8(gmd.nDictType);
-    out.U8(gmd.nIndexArea);
+    Bytes out;
+    out.u8(gmd.nVersion);
+    out.u32(gmd.nDate);
+    out.u8(gmd.nFileType);
+    out.u8(gmd.nDictType);
+    out.u8(gmd.nIndexArea);
     for (const auto& [name, side] : gmd.morph) {
-        out.U8(static_cast<uint8_t>(name.size()));
-        for (char16_t c : name)
-            out.U16(c);
-        out.U8(side);
+        out.u8(static_cast<uint8_t>(name.size())).units(name).u8(side);
     }
-    out.U8(0);
-    out.U16(static_cast<uint16_t>(gmd.name.size()));
-    for (char16_t c : gmd.name)
-        out.U16(c);
+    out.u8(0);
+    out.u16(static_cast<uint16_t>(gmd.name.size())).units(gmd.name);
     layout.nCountsPos = out.Pos();
-    out.U32(static_cast<uint32_t>(gmd.articles.size()));
-    out.U32(static_cast<uint32_t>(gmd.nWordCount));
+    out.u32(static_cast<uint32_t>(gmd.articles.size()));
+    out.u32(static_cast<uint32_t>(gmd.nWordCount));
 
     auto& b = layout.blocks;
     b[0] = out.Pos() + static_cast<uint32_t>(gmd::kPositionsAndKeySize);
@@ -102,10 +83,10 @@ std::vector<uint8_t> BuildGmd(const TestGmd& gmd, TestGmdLayout* pLayout) {
     b[4] = b[3] + nOcc;
     layout.nBlockPosPos = out.Pos();
     for (uint32_t pos : b)
-        out.U32(pos);
+        out.u32(pos);
     layout.nKeyPos = out.Pos();
     for (uint16_t k : gmd.key)
-        out.U16(k);
+        out.u16(k);
 
     for (gmd::ArticleRecord record : gmd.articles) {
         if (record.nGroupCaption >= 0) {
@@ -113,45 +94,45 @@ std::vector<uint8_t> BuildGmd(const TestGmd& gmd, TestGmdLayout* pLayout) {
         }
         std::array<uint8_t, 24> bytes{};
         record.Encode(bytes.data());
-        out.bytes.insert(out.bytes.end(), bytes.begin(), bytes.end());
+        out.raw(bytes);
     }
     uint32_t p = b[2], q = b[3];
     for (const Node& node : nodes) {
         if (node.bFinal) {
-            out.U32(gmd::kFinalFlag | q);
+            out.u32(gmd::kFinalFlag | q);
             q += 4 + 14 * static_cast<uint32_t>(lists[node.nList].size());
         } else if (!node.relations.empty()) {
-            out.U32(p);
+            out.u32(p);
             p += 4 + 5 * static_cast<uint32_t>(node.relations.size());
         } else {
-            out.U32(0);
+            out.u32(0);
         }
     }
     for (const Node& node : nodes) {
         if (node.bFinal || node.relations.empty()) continue;
-        out.U32(static_cast<uint32_t>(node.relations.size()));
+        out.u32(static_cast<uint32_t>(node.relations.size()));
         for (const auto& [symb, target] : node.relations) {
             std::array<uint8_t, 5> rel{};
             gmd::PutRelation(rel.data(), symb, target);
-            out.bytes.insert(out.bytes.end(), rel.begin(), rel.end());
+            out.raw(rel);
         }
     }
     for (const auto& list : lists) {
-        out.U32(static_cast<uint32_t>(list.size()));
+        out.u32(static_cast<uint32_t>(list.size()));
         for (const TestOccurrence& occ : list) {
             gmd::OccurrenceRecord record{occ.nWordNum, occ.nPosition, occ.nSpan,
                                          b[0] + 24 * occ.nArticle, occ.nFlags};
             std::array<uint8_t, 14> bytes{};
             record.Encode(bytes.data());
-            out.bytes.insert(out.bytes.end(), bytes.begin(), bytes.end());
+            out.raw(bytes);
         }
     }
     for (size_t i = 0; i < gmd.text.size(); ++i) {
-        out.U16(gmd::ScrambleSymb(gmd.text[i], i, gmd.key));
+        out.u16(gmd::ScrambleSymb(gmd.text[i], i, gmd.key));
     }
     layout.nNodeCount = static_cast<uint32_t>(nodes.size());
     if (pLayout) *pLayout = layout;
-    return out.bytes;
+    return out.v;
 }
 
 namespace {
