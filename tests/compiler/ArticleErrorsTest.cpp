@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ParserTestUtil.h"
+#include "core/StringTable.h"
+#include "core/TextIds.h"
 #include "core/Utf8.h"
 
 namespace {
@@ -23,10 +25,7 @@ class ArticleErrorsTest : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(ArticleErrorsTest, ReportsTheFaultOnItsLine) {
     const ErrorCase& c = GetParam();
-    ParseInput in;
-    in.strText = c.strText;
-    in.nIndexArea = c.nIndexArea;
-    ParseOutcome out = ParseOne(in);
+    ParseOutcome out = ParseOne(c.strText, c.nIndexArea);
     EXPECT_EQ(out.bOk, c.strError.empty()) << c.pszName;
     EXPECT_EQ(ToUtf8(out.strError), ToUtf8(c.strError)) << c.pszName;
     if (!c.strError.empty()) {
@@ -34,17 +33,21 @@ TEST_P(ArticleErrorsTest, ReportsTheFaultOnItsLine) {
     }
 }
 
-const std::u16string kOpenTag = u"Open tag found";
-const std::u16string kCommentEnd = u"Tag '</i>' for comment not found";
-const std::u16string kCommentStart = u"Tag '<i>' for comment not found";
-const std::u16string kNoIndexEnd = u"Tag '</noindex>' for 'no-index' text not found";
-const std::u16string kNoIndexStart = u"Tag '<noindex>' for 'no-index' text not found";
-const std::u16string kExtraCaption = u"Excessive symbols in line of articles group caption";
-const std::u16string kTwoSeparators =
-    u"Excessive separator '##:##' for left and right parts of article";
+// The message of a text id, as the parser formats it.
+std::u16string Fault(int nId, std::u16string_view arg = {}) {
+    return FormatTextId(nId, {arg});
+}
+
+const std::u16string kOpenTag = Fault(IDS_OPEN_TAG);
+const std::u16string kCommentEnd = Fault(IDS_COMMENT_TAG_MISSING, u"</i>");
+const std::u16string kCommentStart = Fault(IDS_COMMENT_TAG_MISSING, u"<i>");
+const std::u16string kNoIndexEnd = Fault(IDS_NO_INDEX_TAG_MISSING, u"</noindex>");
+const std::u16string kNoIndexStart = Fault(IDS_NO_INDEX_TAG_MISSING, u"<noindex>");
+const std::u16string kExtraCaption = Fault(IDS_CAPTION_EXTRA_SYMBOLS);
+const std::u16string kTwoSeparators = Fault(IDS_PARTS_SEPARATOR_TWICE, u"##:##");
 
 const ErrorCase kErrorCases[] = {
-    // 41322
+    // open tags
     {"bare <", u"a < b", kOpenTag},
     {"< at the end", u"a\r\nb <", kOpenTag, 2},
     {"< before another <", u"<a <b>", kOpenTag},
@@ -54,26 +57,24 @@ const ErrorCase kErrorCases[] = {
     {"> alone is text", u"a > b", u""},
     {"reference instead of <", u"a &#60; b", u""},
     {"line end inside a reference", u"&#\r\n65; <", kOpenTag, 2},
-    // 41321
+    // separators
     {"second separator", u"word ##:## translation ##:## more", kTwoSeparators},
     {"second separator on line 2", u"a ##:## b\r\n##:## c", kTwoSeparators, 2},
     {"second separator in an unindexed right part", u"a ##:## b ##:## c", kTwoSeparators, 1,
      INDEX_AREA_LEFT},
-    // 41314, 41315, 41316, 41308
+    // captions
     {"caption", u"<h>Group A</h>", u""},
     {"caption over lines", u"\r\n <h>Group\r\nA</h>\r\n", u""},
     {"text before a caption", u"x <h>Group A</h>", kExtraCaption},
     {"text after a caption", u"<h>Group A</h> x", kExtraCaption},
     {"text after a caption, next line", u"<h>Group A</h>\r\nx", kExtraCaption},
-    {"caption inside a caption", u"<h>A <h>B</h>", u"Ambiguous caption of articles group"},
-    {"caption not closed", u"<h>Caption", u"Ending caption of articles group not found"},
-    {"caption not closed, line 3", u"<h>Caption\r\nx\r\ny",
-     u"Ending caption of articles group not found", 3},
-    {"caption end alone", u"</h>", u"Tag '<h>' for articles group caption not found"},
-    {"caption end after words", u"a\r\nb</h>", u"Tag '<h>' for articles group caption not found",
-     2},
-    // 41317, 41318
-    {"comment twice", u"<i>a<i>b</i>", u"Excessive tag '<i>'"},
+    {"caption inside a caption", u"<h>A <h>B</h>", Fault(IDS_CAPTION_TWICE)},
+    {"caption not closed", u"<h>Caption", Fault(IDS_CAPTION_NOT_CLOSED)},
+    {"caption not closed, line 3", u"<h>Caption\r\nx\r\ny", Fault(IDS_CAPTION_NOT_CLOSED), 3},
+    {"caption end alone", u"</h>", Fault(IDS_CAPTION_TAG_MISSING, u"<h>")},
+    {"caption end after words", u"a\r\nb</h>", Fault(IDS_CAPTION_TAG_MISSING, u"<h>"), 2},
+    // comments
+    {"comment twice", u"<i>a<i>b</i>", Fault(IDS_COMMENT_TWICE, u"<i>")},
     {"comment end alone", u"a</i>", kCommentStart},
     {"comment open at the separator", u"<i>a ##:## b</i>", kCommentEnd},
     {"comment open at the end", u"<i>a", kCommentEnd},
@@ -81,8 +82,8 @@ const ErrorCase kErrorCases[] = {
     {"comment open in an unindexed right part", u"a ##:## <i>b", u"", 1, INDEX_AREA_LEFT},
     {"comment open in the left part of a right-indexed article", u"<i>a ##:## b", kCommentEnd, 1,
      INDEX_AREA_RIGHT},
-    // 41319, 41320
-    {"no-index twice", u"<noindex>a<noindex>", u"Excessive tag '<noindex>' for 'no-index' text"},
+    // no-index text
+    {"no-index twice", u"<noindex>a<noindex>", Fault(IDS_NO_INDEX_TWICE, u"<noindex>")},
     {"no-index end alone", u"a</noindex>", kNoIndexStart},
     {"no-index open at the separator", u"<noindex>a ##:## b", kNoIndexEnd},
     {"no-index open at the end", u"<noindex>a", kNoIndexEnd},
@@ -90,42 +91,33 @@ const ErrorCase kErrorCases[] = {
     {"separator twice inside a comment", u"a ##:## <i>b ##:## c", kCommentEnd},
     {"comment and no-index at the separator", u"<i><noindex>a ##:## b", kNoIndexEnd},
     {"comment and no-index at the end", u"<noindex><i>a", kNoIndexEnd},
-    // 41337
-    {"word of 256", std::u16string(256, u'a'),
-     u"The word '" + std::u16string(256, u'a') + u"' is more than 255 characters long"},
+    // long words
+    {"word of 256", std::u16string(256, u'a'), Fault(IDS_WORD_TOO_LONG, std::u16string(256, u'a'))},
     {"short word spread by markup", u"ab<b" + std::u16string(252, u' ') + u">c",
-     u"The word 'abc' is more than 255 characters long"},
+     Fault(IDS_WORD_TOO_LONG, u"abc")},
     {"very long word is shown cut", u"x\r\n" + std::u16string(1000, u'z'),
-     u"The word '" + std::u16string(256, u'z') + u"...' is more than 255 characters long", 2},
-    // 41323, 41324 (reference faults stop the parse wherever they are)
-    {"bad number", u"a &#12a; b", u"Error in escape sequence '&#12a;'"},
-    {"empty number", u"a\r\n&#;", u"Error in escape sequence '&#;'", 2},
-    {"bad hex number", u"&#xZZ;", u"Error in escape sequence '&#xZZ;'"},
-    {"number too big", u"&#65536;",
-     u"Value '&#65536;' in escape sequence does not represent a symbol code"},
-    {"hex number too big", u"&#X10000;",
-     u"Value '&#x10000;' in escape sequence does not represent a symbol code"},
-    {"bad number in a comment", u"<i>&#-1;</i>",
-     u"Value '&#-1;' in escape sequence does not represent a symbol code"},
+     Fault(IDS_WORD_TOO_LONG, std::u16string(256, u'z') + u"..."), 2},
+    // references: their faults stop the parse wherever they are
+    {"bad number", u"a &#12a; b", Fault(IDS_ESCAPE_ERROR, u"&#12a;")},
+    {"empty number", u"a\r\n&#;", Fault(IDS_ESCAPE_ERROR, u"&#;"), 2},
+    {"bad hex number", u"&#xZZ;", Fault(IDS_ESCAPE_ERROR, u"&#xZZ;")},
+    {"number too big", u"&#65536;", Fault(IDS_ESCAPE_NOT_A_SYMBOL, u"&#65536;")},
+    {"hex number too big", u"&#X10000;", Fault(IDS_ESCAPE_NOT_A_SYMBOL, u"&#x10000;")},
+    {"bad number in a comment", u"<i>&#-1;</i>", Fault(IDS_ESCAPE_NOT_A_SYMBOL, u"&#-1;")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ArticleErrorsTest, ::testing::ValuesIn(kErrorCases), CaseNamer());
 
 TEST(ArticleErrors, LineOfTheFaultCountsFromTheArticlesFirstLine) {
-    ParseInput in;
-    in.strText = u"a\r\nb <";
-    in.ctx.nLine = 41;
-    EXPECT_EQ(ParseOne(in).nLine, 42);
+    EXPECT_EQ(ParseOne({.strText = u"a\r\nb <", .ctx = {.nLine = 41}}).nLine, 42);
 }
 
 TEST(ArticleErrors, OtherPartsSeparator) {
-    ParseInput in;
-    in.strText = u"a | b | c";
-    in.strPartsSep = u"|";
+    ParseInput in{.strText = u"a | b | c", .strPartsSep = u"|"};
     ParseOutcome out = ParseOne(in);
-    EXPECT_EQ(out.strError, u"Excessive separator '|' for left and right parts of article");
+    EXPECT_EQ(out.strError, Fault(IDS_PARTS_SEPARATOR_TWICE, u"|"));
     in.strText = u"a <b|> c";
-    EXPECT_EQ(ParseOne(in).strError, u"Open tag found");
+    EXPECT_EQ(ParseOne(in).strError, kOpenTag);
 }
 
 }  // namespace

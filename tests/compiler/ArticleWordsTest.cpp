@@ -74,10 +74,7 @@ TEST(ArticleWords, SpanRunsFromFirstToLastUnit) {
         {u"x &#65;", 2, 5},        {u"ab\u4E2D", 0, 3},
     };
     for (const auto& c : cases) {
-        ParseInput in;
-        in.strText = c.strText;
-        in.nBegin = 1000;
-        ParseOutcome out = ParseOne(in);
+        ParseOutcome out = ParseOne({.strText = c.strText, .nBegin = 1000});
         ASSERT_TRUE(out.bOk);
         ASSERT_FALSE(out.words.empty());
         const RecordedWord& w = out.words.back();
@@ -151,13 +148,11 @@ TEST(ArticleWords, RecordsOfArticlesAndCaptions) {
         {u"<h>A ##:## B</h>", INDEX_AREA_LEFT, 0, -1, 0, {3, 5, 10, 12, 0, 0}, true, 0},
     };
     for (const auto& c : cases) {
-        ParseInput in;
-        in.strText = c.strText;
-        in.nIndexArea = c.nIndexArea;
-        in.nBegin = c.nBegin;
-        in.ctx.nCurGroup = c.nCurGroup;
-        in.ctx.nArticle = c.nArticle;
-        const ParseOutcome out = ParseOne(in);
+        const ParseOutcome out =
+            ParseOne({.strText = c.strText,
+                      .nIndexArea = c.nIndexArea,
+                      .nBegin = c.nBegin,
+                      .ctx = {.nCurGroup = c.nCurGroup, .nArticle = c.nArticle}});
         const std::string strText = ToUtf8(c.strText);
         ASSERT_TRUE(out.bOk) << strText << ": " << ToUtf8(out.strError);
         EXPECT_EQ(out.record, c.record) << strText;
@@ -183,10 +178,7 @@ TEST(ArticleWords, SortKey) {
 }
 
 TEST(ArticleWords, ArticlesAfterACaptionBelongToIt) {
-    ParseInput in;
-    in.strText = u"word";
-    in.ctx.nCurGroup = 3;
-    in.ctx.nArticle = 9;
+    const ParseInput in{.strText = u"word", .ctx = {.nCurGroup = 3, .nArticle = 9}};
     EXPECT_EQ(ParseOne(in).record.nGroupCaption, 3);
 }
 
@@ -214,9 +206,7 @@ TEST(ArticleWords, CheckModeCountsWithoutASink) {
 }
 
 TEST(ArticleWords, TheSemicolonOfAReferenceStartsNoSeparator) {
-    ParseInput in;
-    in.strText = u"caf&eacute;;b";
-    in.strPartsSep = u";;";
+    ParseInput in{.strText = u"caf&eacute;;b", .strPartsSep = u";;"};
     ParseOutcome out = ParseOne(in);
     ASSERT_TRUE(out.bOk);
     EXPECT_EQ(WordTexts(out), (Words{u"caf\u00E9", u"b"}));
@@ -226,10 +216,7 @@ TEST(ArticleWords, TheSemicolonOfAReferenceStartsNoSeparator) {
 }
 
 TEST(ArticleWords, LineEndsOfOtherConventions) {
-    ParseInput in;
-    in.strText = u"a\nb\n<i>";
-    in.strLineEnd = u"\n";
-    ParseOutcome out = ParseOne(in);
+    ParseOutcome out = ParseOne({.strText = u"a\nb\n<i>", .strLineEnd = u"\n"});
     EXPECT_FALSE(out.bOk);
     EXPECT_EQ(out.nLine, 3);
 }

@@ -49,15 +49,12 @@ struct ParseInput {
     std::u16string_view strPartsSep = u"##:##";
     std::u16string_view strLineEnd = u"\r\n";
     int32_t nBegin = 0;
-    ParseContext ctx;
+    ParseContext ctx{};
 };
 
 ParseOutcome ParseOne(const ParseInput& in);
 inline ParseOutcome ParseOne(std::u16string_view strText, int32_t nIndexArea = 3) {
-    ParseInput in;
-    in.strText = strText;
-    in.nIndexArea = nIndexArea;
-    return ParseOne(in);
+    return ParseOne({.strText = strText, .nIndexArea = nIndexArea});
 }
 
 std::vector<std::u16string> WordTexts(const ParseOutcome& outcome);

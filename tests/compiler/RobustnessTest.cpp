@@ -41,10 +41,7 @@ TEST(Robustness, RandomArticles) {
     for (int i = 0; i < 4000; ++i) {
         const std::u16string text = Soup(rnd, 1 + rnd.Below(60));
         for (int32_t nArea : {INDEX_AREA_LEFT, INDEX_AREA_RIGHT, INDEX_AREA_BOTH}) {
-            ParseInput in;
-            in.strText = text;
-            in.nIndexArea = nArea;
-            ParseOutcome out = ParseOne(in);
+            ParseOutcome out = ParseOne(text, nArea);
             if (out.bOk) {
                 ++nAccepted;
                 for (const RecordedWord& w : out.words) {
