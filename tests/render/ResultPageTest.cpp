@@ -52,19 +52,29 @@ protected:
     int At(std::u16string_view piece) const { return static_cast<int>(m_text.find(piece)); }
     int End(std::u16string_view piece) const { return At(piece) + static_cast<int>(piece.size()); }
 
-    CSearchResult Apple() const {
+    CMatchSpan Span(std::u16string_view piece) const { return {At(piece), End(piece)}; }
+
+    // An article whose left and right parts are the given pieces of the text.
+    CSearchResult Article(std::u16string_view left, std::u16string_view right,
+                          std::vector<CMatchSpan> spans, int nClass) const {
         CSearchResult r;
-        r.m_nLeftStart = At(u"apple");
-        r.m_nLeftEnd = End(u"apple");
-        r.m_nRightStart = At(u"<font color");
-        r.m_nRightEnd = End(u" ko");
+        r.m_nLeftStart = At(left);
+        r.m_nLeftEnd = End(left);
+        r.m_nRightStart = At(right);
+        r.m_nRightEnd = End(right);
+        r.m_aSpans = std::move(spans);
+        r.m_nClass = nClass;
+        return r;
+    }
+
+    CSearchResult Apple() const {
+        CSearchResult r = Article(u"apple", u"<font color=\"green\">ablo</font> ko",
+                                  {Span(u"apple"), Span(u"ablo")}, 0);
         r.m_nCaptionPos = 64;
         r.m_nCaptionLeftStart = At(u"Fruit");
         r.m_nCaptionLeftEnd = End(u"Fruit");
         r.m_nCaptionRightStart = At(u"Frukt");
         r.m_nCaptionRightEnd = End(u"Frukt");
-        r.m_aSpans = {{At(u"apple"), End(u"apple")}, {At(u"ablo"), End(u"ablo")}};
-        r.m_nClass = 0;
         return r;
     }
 
@@ -80,16 +90,7 @@ protected:
         return r;
     }
 
-    CSearchResult Ich() const {
-        CSearchResult r;
-        r.m_nLeftStart = At(u"Ich");
-        r.m_nLeftEnd = End(u"Ich bin");
-        r.m_nRightStart = At(u"I am");
-        r.m_nRightEnd = End(u"I am");
-        r.m_aSpans = {{At(u"am"), End(u"am")}};
-        r.m_nClass = 4;
-        return r;
-    }
+    CSearchResult Ich() const { return Article(u"Ich bin", u"I am", {Span(u"am")}, 4); }
 
     std::u16string Render(const CDictResults& results, int nLayout, int nFileType = FILE_TYPE_DICT,
                           int nPage = 0) {
