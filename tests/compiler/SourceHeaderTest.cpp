@@ -4,6 +4,7 @@
 #include "ParserTestUtil.h"
 #include "compiler/DictSource.h"
 #include "core/Utf8.h"
+#include "support/DictHeader.h"
 
 namespace {
 
@@ -25,11 +26,7 @@ protected:
 
 TEST_F(SourceHeaderTest, Defaults) {
     ASSERT_TRUE(Read(u"word ##:## translation"));
-    EXPECT_EQ(m_source.GetFileType(), FILE_TYPE_DICT);
-    EXPECT_EQ(m_source.GetDictType(), DICT_TYPE_MAIN);
-    EXPECT_EQ(m_source.GetIndexArea(), INDEX_AREA_BOTH);
-    EXPECT_EQ(m_source.GetMorphDescrCount(), 0);
-    EXPECT_EQ(m_source.GetName(), u"");
+    EXPECT_EQ(HeaderOf(m_source), TestHeader{});  // a main dictionary indexed on both sides
     EXPECT_EQ(m_source.GetReadPos(), (SourcePos{0, 0, 1}));
 }
 
@@ -38,13 +35,12 @@ TEST_F(SourceHeaderTest, AllKeywords) {
         Read(u"$FILE_TYPE: PARTEXT\r\n$DICT_TYPE: other\r\n$INDEX: left\r\n"
              u"$MORPH: russian(l), English\r\n$NAME:  My dictionary \r\nfirst article"))
         << Error();
-    EXPECT_EQ(m_source.GetFileType(), FILE_TYPE_PARTEXT);
-    EXPECT_EQ(m_source.GetDictType(), DICT_TYPE_OTHER);
-    EXPECT_EQ(m_source.GetIndexArea(), INDEX_AREA_LEFT);
-    EXPECT_EQ(m_source.GetName(), u"My dictionary");
-    ASSERT_EQ(m_source.GetMorphDescrCount(), 2);
-    EXPECT_EQ(m_source.GetMorphDescr(0), (MorphDescr{u"russian", 1, MORPH_SIDE_LEFT}));
-    EXPECT_EQ(m_source.GetMorphDescr(1), (MorphDescr{u"English", 2, MORPH_SIDE_BOTH}));
+    EXPECT_EQ(HeaderOf(m_source), (TestHeader{.nFileType = FILE_TYPE_PARTEXT,
+                                              .nDictType = DICT_TYPE_OTHER,
+                                              .nIndexArea = INDEX_AREA_LEFT,
+                                              .strName = u"My dictionary",
+                                              .aMorph = {{u"russian", 1, MORPH_SIDE_LEFT},
+                                                         {u"English", 2, MORPH_SIDE_BOTH}}}));
     // The counters describe the first article line.
     EXPECT_EQ(m_source.GetReadPos().nLine, 6);
     EXPECT_EQ(m_source.GetReadPos().nCharPos, 107);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dictformat/DictCommon.h"
+#include "support/DictHeader.h"
 #include "support/ThrownText.h"
 
 namespace {
@@ -14,13 +15,7 @@ public:
 
 TEST(DictCommon, DefaultsAndReset) {
     CTestDict dict;
-    EXPECT_EQ(dict.GetFileType(), FILE_TYPE_DICT);
-    EXPECT_EQ(dict.GetDictType(), DICT_TYPE_MAIN);
-    EXPECT_EQ(dict.GetIndexArea(), INDEX_AREA_BOTH);
-    EXPECT_EQ(dict.GetMorphDescrCount(), 0);
-    EXPECT_EQ(dict.GetName(), u"");
-    EXPECT_EQ(dict.GetArticleCount(), 0);
-    EXPECT_EQ(dict.GetWordCount(), 0);
+    EXPECT_EQ(HeaderOf(dict), TestHeader{});  // a main dictionary indexed on both sides
 
     dict.SetFileType(FILE_TYPE_PARTEXT);
     dict.SetIndexArea(INDEX_AREA_LEFT);
@@ -28,11 +23,7 @@ TEST(DictCommon, DefaultsAndReset) {
     dict.AddMorphDescr({u"English", 2, MORPH_SIDE_RIGHT});
     ASSERT_TRUE(dict.SetArticleCount(3));
     dict.Reset();
-    EXPECT_EQ(dict.GetFileType(), FILE_TYPE_DICT);
-    EXPECT_EQ(dict.GetIndexArea(), INDEX_AREA_BOTH);
-    EXPECT_EQ(dict.GetName(), u"");
-    EXPECT_EQ(dict.GetMorphDescrCount(), 0);
-    EXPECT_EQ(dict.GetArticleCount(), 0);
+    EXPECT_EQ(HeaderOf(dict), TestHeader{});
 }
 
 TEST(DictCommon, CountsRefuseNegatives) {
@@ -82,14 +73,15 @@ TEST(DictCommon, CopyHeaderTakesEverySetting) {
     CTestDict copy;
     copy.AddMorphDescr({u"Russian", 1, MORPH_SIDE_LEFT});
     copy.CopyHeader(source);
-    EXPECT_EQ(copy.GetFileType(), FILE_TYPE_PARTEXT);
-    EXPECT_EQ(copy.GetDictType(), DICT_TYPE_OTHER);
-    EXPECT_EQ(copy.GetIndexArea(), INDEX_AREA_RIGHT);
-    EXPECT_EQ(copy.GetName(), u"Name");
-    ASSERT_EQ(copy.GetMorphDescrCount(), 2);
-    EXPECT_EQ(copy.GetMorphDescr(1), (MorphDescr{u"Klingon", 0, MORPH_SIDE_LEFT}));
-    EXPECT_EQ(copy.GetArticleCount(), 10);
-    EXPECT_EQ(copy.GetWordCount(), 20);
+    EXPECT_EQ(
+        HeaderOf(copy),
+        (TestHeader{.nFileType = FILE_TYPE_PARTEXT,
+                    .nDictType = DICT_TYPE_OTHER,
+                    .nIndexArea = INDEX_AREA_RIGHT,
+                    .strName = u"Name",
+                    .aMorph = {{u"German", 3, MORPH_SIDE_BOTH}, {u"Klingon", 0, MORPH_SIDE_LEFT}},
+                    .nArticles = 10,
+                    .nWords = 20}));
 }
 
 }  // namespace
