@@ -131,12 +131,12 @@ void SetTextOverride(TextOverride override) {
 }
 
 std::optional<std::u16string> LoadText(int nId) {
-    if (const TextOverride& o = Override()) {
-        if (auto text = o(nId)) return text;
-    }
     const StringTableEntry* entry = FindText(BuiltInProgramTable(SelectedTextSet()), nId);
     if (entry == nullptr) entry = FindText(BuiltInStringTable(), nId);
     if (entry == nullptr) return std::nullopt;
+    if (const TextOverride& o = Override()) {
+        if (auto text = o(entry->pszText)) return text;
+    }
     return std::u16string(entry->pszText);
 }
 

@@ -28,9 +28,10 @@ TextSet SelectedTextSet();
 // before the common ones.
 std::span<const StringTableEntry> BuiltInProgramTable(TextSet set);
 
-// A translation pack may supply its own text for an id; when it returns
+// A translation pack may supply its own text for a built-in English text (the
+// same English text is translated once wherever it is used); when it returns
 // nothing the built-in text is used. Installed once at program start.
-using TextOverride = std::function<std::optional<std::u16string>(int nId)>;
+using TextOverride = std::function<std::optional<std::u16string>(std::u16string_view english)>;
 void SetTextOverride(TextOverride override);
 
 // The text of an id, or nothing when no text has that number.

@@ -23,6 +23,7 @@
 #include "dictformat/DictIndexFile.h"
 #include "library/DictSession.h"
 #include "shell/QtText.h"
+#include "ui/DialogButtons.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ void CDictionaryManagerDlg::BuildWindow() {
     auto* pSwitch = new QPushButton(m_state.bReduced ? tr("More >>") : tr("<< Less"), this);
     pSwitch->setObjectName(QStringLiteral("switchForm"));
     connect(pSwitch, &QPushButton::clicked, this, &CDictionaryManagerDlg::SwitchForm);
-    auto* pOk = new QPushButton(tr("OK"), this);
+    auto* pOk = new QPushButton(OkText(), this);
     pOk->setObjectName(QStringLiteral("ok"));
     pOk->setDefault(true);
     connect(pOk, &QPushButton::clicked, this, &QDialog::accept);

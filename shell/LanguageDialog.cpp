@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ServiceRules.h"
+#include "ui/DialogButtons.h"
 
 CLanguageDialog::CLanguageDialog(const CAppSettings& settings, QWidget* pParent)
     : QDialog(pParent) {
@@ -22,7 +23,7 @@ CLanguageDialog::CLanguageDialog(const CAppSettings& settings, QWidget* pParent)
     }
     pLayout->addWidget(m_pList);
     auto* pButtons = new QDialogButtonBox(this);
-    pButtons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    pButtons->addButton(OkText(), QDialogButtonBox::AcceptRole);
     connect(pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     pLayout->addWidget(pButtons);
     setMinimumWidth(320);

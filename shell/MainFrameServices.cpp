@@ -30,6 +30,7 @@
 #include "shell/MyDictView.h"
 #include "shell/QtText.h"
 #include "shell/ServiceRules.h"
+#include "ui/DialogButtons.h"
 #include "ui/HelpPages.h"
 
 #ifndef GLOSS_VERSION
@@ -179,7 +180,7 @@ void CMainFrame::ShowAbout() {
     QPushButton* pDownload =
         pButtons->addButton(tr("Download dictionaries"), QDialogButtonBox::ActionRole);
     connect(pDownload, &QPushButton::clicked, this, &CMainFrame::DownloadDictionaries);
-    pButtons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    pButtons->addButton(OkText(), QDialogButtonBox::AcceptRole);
     connect(pButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     pLayout->addWidget(pButtons);
     dialog.setMinimumWidth(480);

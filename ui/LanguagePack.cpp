@@ -14,10 +14,14 @@ bool InstallLanguagePack(const QString& qmPath) {
         delete pTranslator;
         return false;
     }
-    SetTextOverride([pTranslator](int nId) -> std::optional<std::u16string> {
-        const QString text = pTranslator->translate("Texts", QByteArray::number(nId).constData());
+    SetTextOverride([pTranslator](std::u16string_view english) -> std::optional<std::u16string> {
+        const QString text = TranslatedText(*pTranslator, english);
         if (text.isEmpty()) return std::nullopt;
         return FromQString(text);
     });
     return true;
+}
+
+QString TranslatedText(const QTranslator& translator, std::u16string_view english) {
+    return translator.translate("Texts", ToQString(english).toUtf8().constData());
 }

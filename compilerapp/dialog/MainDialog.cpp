@@ -23,6 +23,7 @@
 #include "core/StringTable.h"
 #include "core/TextIds.h"
 #include "core/Utf8.h"
+#include "ui/DialogButtons.h"
 #include "ui/DialogColours.h"
 #include "ui/FileFilter.h"
 #include "ui/HelpPages.h"
@@ -178,7 +179,7 @@ QLayout* CMainDialog::BuildBottomRow() {
     pHelpButton->setFixedWidth(pHelpButton->sizeHint().height() * 3 / 2);
     pHelpButton->setToolTip(Text(IDS_HELP_TOPICS));
     pHelpButton->setAutoDefault(false);
-    auto* pCancelButton = new QPushButton(tr("Cancel"), this);
+    auto* pCancelButton = new QPushButton(CancelText(), this);
     pCancelButton->setObjectName(QStringLiteral("CancelButton"));
     pCancelButton->setAutoDefault(false);
     connect(pHelpButton, &QPushButton::clicked, this, &CMainDialog::ShowHelp);

@@ -32,8 +32,8 @@ TEST(StringTable, MismatchedPlaceholdersNeverReadPastTheArguments) {
 }
 
 TEST(StringTable, OverrideWinsAndFallsBack) {
-    SetTextOverride([](int id) -> std::optional<std::u16string> {
-        if (id == 40101) return u"Fehler!";
+    SetTextOverride([](std::u16string_view english) -> std::optional<std::u16string> {
+        if (english == u"Error!") return u"Fehler!";
         return std::nullopt;
     });
     EXPECT_EQ(LoadText(40101), u"Fehler!");
