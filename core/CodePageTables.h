@@ -1,4 +1,5 @@
-// The generated code-page tables behind CodePage.cpp.
+// The code-page tables behind CodePage.cpp, generated at build time by
+// tools/gen_code_pages.py.
 #pragma once
 
 struct CodePageReverseEntry {

@@ -3,9 +3,8 @@
 
     tools/gen_char_tables.py [--ucd /usr/share/unicode] [--out core]
 
-writes core/CharTablesGenerated.cpp (WordSymbTable, UpperSymbTable) and
-core/CodePageTablesGenerated.cpp (code pages 1251 and 1252). The UCD comes
-from Debian's unicode-data package; whatever its version, only characters
+writes core/CharTablesGenerated.cpp (WordSymbTable, UpperSymbTable). The UCD
+comes from Debian's unicode-data package; whatever its version, only characters
 that Unicode 5.1 already had are used (DerivedAge.txt), so a newer UCD gives
 the same tables. Compiled dictionaries depend on these tables: the compiler
 splits and folds words with them, and the search must do exactly the same,
@@ -13,7 +12,6 @@ so a change here changes what old dictionaries can find.
 """
 
 import argparse
-import codecs
 import os
 import sys
 
@@ -183,41 +181,6 @@ def char_tables_source(word, upper):
     return "".join(out)
 
 
-def code_page_table(name):
-    """Unicode of the bytes 0x80-0xFF; a byte the code page leaves undefined
-    stands for the C1 control of the same value, as the platform does."""
-    units = []
-    for b in range(0x80, 0x100):
-        try:
-            units.append(ord(bytes([b]).decode(name)))
-        except UnicodeDecodeError:
-            units.append(b)
-    for b in range(0x80):
-        assert bytes([b]).decode(name) == chr(b), name
-    return units
-
-
-def code_page_source():
-    out = [HEADER.format(what="Code pages 1251 and 1252: bytes 0x80-0xFF to Unicode and back.")]
-    out.append('#include "CodePageTables.h"\n\n')
-    for cp in (1251, 1252):
-        units = code_page_table("cp%d" % cp)
-        assert len(set(units)) == 128
-        out.append("const char16_t kCp%dHighToUnicode[128] = {\n" % cp)
-        for base in range(0, 128, 16):
-            row = " ".join("0x%04X," % u for u in units[base:base + 16])
-            out.append("/* %02X */ %s\n" % (0x80 + base, row))
-        out.append("};\n\n")
-        out.append("const CodePageReverseEntry kCp%dFromUnicode[128] = {\n" % cp)
-        pairs = sorted((u, 0x80 + i) for i, u in enumerate(units))
-        for base in range(0, 128, 8):
-            row = " ".join("{0x%04X, 0x%02X}," % p for p in pairs[base:base + 8])
-            out.append("%s\n" % row)
-        out.append("};\n\n")
-    out.append("// clang-format on\n")
-    return "".join(out)
-
-
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -233,7 +196,6 @@ def main():
     upper = build_upper_table(known, upper_map)
     write_if_changed(os.path.join(args.out, "CharTablesGenerated.cpp"),
                      char_tables_source(word, upper))
-    write_if_changed(os.path.join(args.out, "CodePageTablesGenerated.cpp"), code_page_source())
     differing = sum(1 for c in range(0x10000) if upper[c] != c)
     print("word characters: %d, upper-case entries that differ: %d" % (sum(word), differing),
           file=sys.stderr)
