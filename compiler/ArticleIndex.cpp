@@ -31,9 +31,7 @@ void CArticleIndex::Reset() {
     m_strText.clear();
     m_markup = CMarkupScanner(m_strText);
     m_bCaption = false;
-    m_nLeftBeg = m_nLeftEnd = m_nRightBeg = m_nRightEnd = 0;
-    m_nGroupCaption = -1;
-    m_nSortKey = 0;
+    m_record = kEmptyRecord;
     m_nTextBeg = 0;
     ClearError();
 }
@@ -48,10 +46,10 @@ void CArticleIndex::SetArticle(std::u16string&& strText, int32_t nBegin, int32_t
     strText.clear();
     m_markup = CMarkupScanner(m_strText);
     m_nTextBeg = nBegin;
-    m_nLeftBeg = nBegin;
-    m_nLeftEnd = -1;
-    m_nRightBeg = -1;
-    m_nRightEnd = nEnd;
+    m_record.nLeftBeg = nBegin;
+    m_record.nLeftEnd = -1;
+    m_record.nRightBeg = -1;
+    m_record.nRightEnd = nEnd;
 }
 
 void CArticleIndex::ReplaceText(std::u16string strText) {
@@ -86,7 +84,7 @@ bool CArticleIndex::ParseArticle(ParseContext& ctx, CIndexWordSink* pSink) {
     if (st.bComment || st.bNoIndex) return FailOpenPair(st);
     if (st.bCaption) return Fail(IDS_CAPTION_NOT_CLOSED);
     if (pSink) pSink->EndOfPart(*this);
-    m_nGroupCaption = ctx.nCurGroup;
+    m_record.nGroupCaption = ctx.nCurGroup;
     return true;
 }
 
@@ -155,7 +153,7 @@ bool CArticleIndex::OnWord(ParseState& st, ParseContext& ctx, CIndexWordSink* pS
         // Articles sort by the first two letters of their first index word.
         const uint32_t u0 = ToUpperSymb(token.strText[0]);
         const uint32_t u1 = token.strText.size() > 1 ? ToUpperSymb(token.strText[1]) : 0;
-        m_nSortKey = static_cast<int32_t>((u0 << 16) | u1);
+        m_record.nSortKey = static_cast<int32_t>((u0 << 16) | u1);
         st.bFirstWord = false;
     }
     st.bFirstInPart = false;
@@ -167,9 +165,9 @@ bool CArticleIndex::OnPartsSeparator(ParseState& st, CIndexWordSink* pSink) {
     // An open tag pair is reported rather than a second separator.
     if (st.bComment || st.bNoIndex) return FailOpenPair(st);
     if (st.bRight) return Fail(IDS_PARTS_SEPARATOR_TWICE, m_strPartsSep);
-    m_nLeftBeg = m_nTextBeg;
-    m_nLeftEnd = m_nTextBeg + st.token.nBegin;
-    m_nRightBeg = m_nTextBeg + st.token.nEnd;
+    m_record.nLeftBeg = m_nTextBeg;
+    m_record.nLeftEnd = m_nTextBeg + st.token.nBegin;
+    m_record.nRightBeg = m_nTextBeg + st.token.nEnd;
     if (pSink) pSink->EndOfPart(*this);
     st.bFirstInPart = true;
     st.bRight = true;
@@ -188,7 +186,7 @@ bool CArticleIndex::OnCaptionOpen(ParseState& st, ParseContext& ctx) {
         return Fail(IDS_CAPTION_EXTRA_SYMBOLS);
     }
     m_nTextBeg += token.nEnd;
-    m_nLeftBeg = m_nTextBeg;
+    m_record.nLeftBeg = m_nTextBeg;
     ReplaceText(m_strText.substr(token.nEnd));
     st.nPos = 0;
     return true;
@@ -200,7 +198,7 @@ bool CArticleIndex::OnCaptionClose(ParseState& st) {
     if (!IsBlankText(std::u16string_view(m_strText).substr(token.nEnd))) {
         return Fail(IDS_CAPTION_EXTRA_SYMBOLS);
     }
-    m_nRightEnd = m_nTextBeg + token.nBegin;
+    m_record.nRightEnd = m_nTextBeg + token.nBegin;
     ReplaceText(m_strText.substr(0, token.nBegin));
     st.bCaption = false;
     st.bDone = true;

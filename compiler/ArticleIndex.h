@@ -118,9 +118,7 @@ public:
 
     const std::u16string& GetText() const { return m_strText; }
     bool IsCaption() const { return m_bCaption; }
-    gmd::ArticleRecord GetRecord() const {
-        return {m_nLeftBeg, m_nLeftEnd, m_nRightBeg, m_nRightEnd, m_nGroupCaption, m_nSortKey};
-    }
+    const gmd::ArticleRecord& GetRecord() const { return m_record; }
 
 private:
     struct ParseState;
@@ -147,12 +145,9 @@ private:
 
     std::u16string m_strText;
     bool m_bCaption = false;
-    int32_t m_nLeftBeg = 0;
-    int32_t m_nLeftEnd = 0;
-    int32_t m_nRightBeg = 0;
-    int32_t m_nRightEnd = 0;
-    int32_t m_nGroupCaption = -1;
-    int32_t m_nSortKey = 0;
+    // Until an article is set, its parts are all 0.
+    static constexpr gmd::ArticleRecord kEmptyRecord{0, 0, 0, 0, -1, 0};
+    gmd::ArticleRecord m_record = kEmptyRecord;
 
     // Where the current text starts in the source (moves behind "<h>").
     int32_t m_nTextBeg = 0;
