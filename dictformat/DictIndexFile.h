@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +21,8 @@
 #include "IndexWords.h"
 #include "MappedPages.h"
 #include "ReadOnlyMapping.h"
+
+class CGmdCursor;
 
 class CDictIndexFile : public CDictCommon {
 public:
@@ -137,6 +140,10 @@ public:
 
 private:
     CByteView MappedBytes() const;
+    // One step of ReadDictionary: read takes its fields from a cursor at
+    // nPos; false sets strError, true moves nPos past the fields.
+    bool ReadStep(int32_t& nPos, std::u16string_view strError,
+                  const std::function<bool(CGmdCursor&)>& read);
     bool Fail();
     void ReleaseReading();
 

@@ -93,75 +93,63 @@ bool CDictIndexFile::Fail() {
     return false;
 }
 
-bool CDictIndexFile::ReadDictFormatVersion(int32_t& nPos) {
+bool CDictIndexFile::ReadStep(int32_t& nPos, std::u16string_view strError,
+                              const std::function<bool(CGmdCursor&)>& read) {
     CGmdCursor cursor(MappedBytes(), nPos);
-    uint8_t byVersion = 0;
-    if (!cursor.U8(byVersion) || byVersion == 0) {
-        SetError(u"ReadDictFormatVersion error");
+    if (!read(cursor)) {
+        SetError(strError);
         return false;
     }
-    m_byFormatVersion = byVersion;
     nPos = static_cast<int32_t>(cursor.Pos());
     return true;
+}
+
+bool CDictIndexFile::ReadDictFormatVersion(int32_t& nPos) {
+    return ReadStep(nPos, u"ReadDictFormatVersion error", [this](CGmdCursor& cursor) {
+        uint8_t byVersion = 0;
+        if (!cursor.U8(byVersion) || byVersion == 0) return false;
+        m_byFormatVersion = byVersion;
+        return true;
+    });
 }
 
 bool CDictIndexFile::ReadCompileDate(int32_t& nPos) {
-    CGmdCursor cursor(MappedBytes(), nPos);
-    if (!cursor.U32(m_dwCompileDate)) {
-        SetError(u"ReadCompileDate error");
-        return false;
-    }
-    nPos = static_cast<int32_t>(cursor.Pos());
-    return true;
+    return ReadStep(nPos, u"ReadCompileDate error",
+                    [this](CGmdCursor& cursor) { return cursor.U32(m_dwCompileDate); });
 }
 
 bool CDictIndexFile::ReadArticleAndWordCount(int32_t& nPos) {
-    CGmdCursor cursor(MappedBytes(), nPos);
-    int32_t nArticles = 0, nWords = 0;
-    if (!cursor.I32(nArticles) || !cursor.I32(nWords) || !SetArticleCount(nArticles) ||
-        !SetWordCount(nWords)) {
-        SetError(u"ReadArticleAndWordCount error");
-        return false;
-    }
-    nPos = static_cast<int32_t>(cursor.Pos());
-    return true;
+    return ReadStep(nPos, u"ReadArticleAndWordCount error", [this](CGmdCursor& cursor) {
+        int32_t nArticles = 0, nWords = 0;
+        return cursor.I32(nArticles) && cursor.I32(nWords) && SetArticleCount(nArticles) &&
+               SetWordCount(nWords);
+    });
 }
 
 // Besides being non-negative, the blocks must follow the key in their order
 // and lie inside the file: every later read relies on that.
 bool CDictIndexFile::ReadIndexBlockPos(int32_t& nPos) {
-    const CByteView bytes = MappedBytes();
-    CGmdCursor cursor(bytes, nPos);
-    std::array<int32_t, gmd::kBlockCount> arrPos{};
-    for (int32_t& nBlockPos : arrPos) {
-        if (!cursor.I32(nBlockPos) || nBlockPos < 0) {
-            SetError(u"ReadIndexBlockPos error");
-            return false;
+    return ReadStep(nPos, u"ReadIndexBlockPos error", [this](CGmdCursor& cursor) {
+        std::array<int32_t, gmd::kBlockCount> arrPos{};
+        for (int32_t& nBlockPos : arrPos)
+            if (!cursor.I32(nBlockPos) || nBlockPos < 0) return false;
+        int64_t nPrevious = cursor.Pos() + static_cast<int64_t>(gmd::kKeySize);
+        for (int32_t nBlockPos : arrPos) {
+            if (nBlockPos < nPrevious || static_cast<uint64_t>(nBlockPos) > MappedBytes().Size())
+                return false;
+            nPrevious = nBlockPos;
         }
-    }
-    int64_t nPrevious = cursor.Pos() + static_cast<int64_t>(gmd::kKeySize);
-    for (int32_t nBlockPos : arrPos) {
-        if (nBlockPos < nPrevious || static_cast<uint64_t>(nBlockPos) > bytes.Size()) {
-            SetError(u"ReadIndexBlockPos error");
-            return false;
-        }
-        nPrevious = nBlockPos;
-    }
-    m_arrBlockPos = arrPos;
-    nPos = static_cast<int32_t>(cursor.Pos());
-    return true;
+        m_arrBlockPos = arrPos;
+        return true;
+    });
 }
 
 bool CDictIndexFile::ReadKey(int32_t& nPos) {
-    CGmdCursor cursor(MappedBytes(), nPos);
-    std::array<uint16_t, gmd::kKeyCount> key{};
-    for (uint16_t& nUnit : key) {
-        if (!cursor.U16(nUnit) || nUnit == 0) {
-            SetError(u"ReadKey error");
-            return false;
-        }
-    }
-    m_arrTextKey = key;
-    nPos = static_cast<int32_t>(cursor.Pos());
-    return true;
+    return ReadStep(nPos, u"ReadKey error", [this](CGmdCursor& cursor) {
+        std::array<uint16_t, gmd::kKeyCount> key{};
+        for (uint16_t& nUnit : key)
+            if (!cursor.U16(nUnit) || nUnit == 0) return false;
+        m_arrTextKey = key;
+        return true;
+    });
 }

@@ -44,11 +44,6 @@ bool ReadHeaderFields(CGmdCursor& cursor, CDictCommon& dict) {
 }  // namespace
 
 bool CDictIndexFile::ReadHeader(int32_t& nPos) {
-    CGmdCursor cursor(MappedBytes(), nPos);
-    if (!ReadHeaderFields(cursor, *this)) {
-        SetError(u"ReadHeader error");
-        return false;
-    }
-    nPos = static_cast<int32_t>(cursor.Pos());
-    return true;
+    return ReadStep(nPos, u"ReadHeader error",
+                    [this](CGmdCursor& cursor) { return ReadHeaderFields(cursor, *this); });
 }
