@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,20 +23,21 @@ enum class GmdStep {
     CORRUPT,  // a position, count or index points outside the file
 };
 
-// The occurrence list of a final node. Its whole extent was checked when it
-// was found, so reading a record needs no further test.
-class COccurrenceList {
+// A run of fixed-size records in the file. Its whole extent was checked
+// when it was found, so reading a record needs no further test.
+template <size_t nRecordSize>
+class CRecordRun {
 public:
-    COccurrenceList() = default;
-    COccurrenceList(const uint8_t* pRecords, uint32_t nCount)
-        : m_pRecords(pRecords), m_nCount(nCount) {}
+    CRecordRun() = default;
+    CRecordRun(const uint8_t* pRecords, uint32_t nCount) : m_pRecords(pRecords), m_nCount(nCount) {}
 
     uint32_t size() const { return m_nCount; }
     bool empty() const { return m_nCount == 0; }
+
+protected:
     // i < size().
-    gmd::OccurrenceRecord operator[](uint32_t i) const {
-        return gmd::OccurrenceRecord::Decode(m_pRecords +
-                                             static_cast<size_t>(i) * gmd::kOccurrenceSize);
+    const uint8_t* At(uint32_t i) const {
+        return m_pRecords + static_cast<size_t>(i) * nRecordSize;
     }
 
 private:
@@ -43,26 +45,23 @@ private:
     uint32_t m_nCount = 0;
 };
 
-// The relations of a node, in the order they were written. Checked whole
-// when found, like an occurrence list.
-class CRelationList {
+// The occurrence list of a final node.
+class COccurrenceList : public CRecordRun<gmd::kOccurrenceSize> {
 public:
-    CRelationList() = default;
-    CRelationList(const uint8_t* pRelations, uint32_t nCount)
-        : m_pRelations(pRelations), m_nCount(nCount) {}
+    using CRecordRun::CRecordRun;
 
-    uint32_t size() const { return m_nCount; }
-    // i < size().
+    gmd::OccurrenceRecord operator[](uint32_t i) const {
+        return gmd::OccurrenceRecord::Decode(At(i));
+    }
+};
+
+// The relations of a node, in the order they were written.
+class CRelationList : public CRecordRun<gmd::kRelationSize> {
+public:
+    using CRecordRun::CRecordRun;
+
     char16_t Symbol(uint32_t i) const { return static_cast<char16_t>(gmd::GetU16(At(i))); }
     uint32_t Target(uint32_t i) const { return gmd::GetRelationTarget(At(i)); }
-
-private:
-    const uint8_t* At(uint32_t i) const {
-        return m_pRelations + static_cast<size_t>(i) * gmd::kRelationSize;
-    }
-
-    const uint8_t* m_pRelations = nullptr;
-    uint32_t m_nCount = 0;
 };
 
 // Result of looking up one whole form.
