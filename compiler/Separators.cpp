@@ -50,18 +50,18 @@ bool CheckSeparatorSettings(const CSeparatorSettings& settings, std::u16string& 
     return true;
 }
 
-bool DecodeSeparatorSettings(int32_t nType, std::u16string_view strTypedArticlesSep,
-                             std::u16string_view strTypedPartsSep, CSeparatorSettings& settings,
+bool DecodeSeparatorSettings(const CSeparatorInput& typed, CSeparatorSettings& settings,
                              std::u16string& strError) {
     CSeparatorSettings decoded;
-    decoded.nArticlesSepType = nType;
+    decoded.nArticlesSepType = typed.nType;
     // The other separator is decoded only when it is used: scripts pass every
     // option, and a stale text must not stop a compile that ignores it.
-    if (nType == ARTICLES_SEP_OTHER && !ParseEscapes(strTypedArticlesSep, decoded.strArticlesSep)) {
+    if (typed.nType == ARTICLES_SEP_OTHER &&
+        !ParseEscapes(typed.strArticlesSep, decoded.strArticlesSep)) {
         strError = FormatTextId(IDS_ARTICLES_SEPARATOR_ERROR);
         return false;
     }
-    if (!ParseEscapes(strTypedPartsSep, decoded.strPartsSep)) {
+    if (!ParseEscapes(typed.strPartsSep, decoded.strPartsSep)) {
         strError = FormatTextId(IDS_PARTS_SEPARATOR_ERROR);
         return false;
     }

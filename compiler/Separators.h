@@ -18,6 +18,16 @@ inline constexpr size_t kMaxPartsSepLength = 19;
 inline constexpr size_t kMaxArticlesSepLength = 25;
 inline constexpr std::u16string_view kDefaultPartsSep = u"##:##";
 
+// The separators as the user types them, with backslash escapes (see
+// ParseEscapes): in the settings dialog, on the command line.
+struct CSeparatorInput {
+    int32_t nType = ARTICLES_SEP_DOUBLE_LINE;
+    std::u16string strArticlesSep;  // used with ARTICLES_SEP_OTHER only
+    std::u16string strPartsSep{kDefaultPartsSep};
+
+    bool operator==(const CSeparatorInput&) const = default;
+};
+
 struct CSeparatorSettings {
     int32_t nArticlesSepType = ARTICLES_SEP_DOUBLE_LINE;
     std::u16string strArticlesSep;                 // decoded; used with ARTICLES_SEP_OTHER only
@@ -36,9 +46,8 @@ std::optional<std::u16string> ArticlesSeparatorFault(std::u16string_view strSep)
 // separator, and the articles separator when the type uses it.
 bool CheckSeparatorSettings(const CSeparatorSettings& settings, std::u16string& strError);
 
-// Settings from the texts as the user types them (with backslash escapes,
-// see ParseEscapes), decoded and checked. Failures give the compiler's own
-// texts 40106, 40107 and 40108, with the reason after the last two.
-bool DecodeSeparatorSettings(int32_t nType, std::u16string_view strTypedArticlesSep,
-                             std::u16string_view strTypedPartsSep, CSeparatorSettings& settings,
+// Settings from the typed texts, decoded and checked. Failures give the
+// compiler's own texts 40106, 40107 and 40108, with the reason after the
+// last two.
+bool DecodeSeparatorSettings(const CSeparatorInput& typed, CSeparatorSettings& settings,
                              std::u16string& strError);

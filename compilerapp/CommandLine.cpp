@@ -102,15 +102,16 @@ std::optional<GlossmillOptions> ParseCommandLine(const std::vector<std::string>&
             strError = "--sep-type must be 1, 2 or 3";
             return std::nullopt;
         }
-        options.nSepType = *nType;
+        options.separators.nType = *nType;
     }
-    if (const auto sep = parsed->Value("--sep")) options.strSep = FromUtf8(*sep);
-    if (!options.strSep.empty() && options.nSepType != 3) {
+    if (const auto sep = parsed->Value("--sep")) options.separators.strArticlesSep = FromUtf8(*sep);
+    if (!options.separators.strArticlesSep.empty() &&
+        options.separators.nType != ARTICLES_SEP_OTHER) {
         strError = "--sep applies to --sep-type 3 only";
         return std::nullopt;
     }
     if (const auto partsSep = parsed->Value("--parts-sep"))
-        options.strPartsSep = FromUtf8(*partsSep);
+        options.separators.strPartsSep = FromUtf8(*partsSep);
     if (parsed->Has("--yes") && parsed->Has("--no")) {
         strError = "--yes and --no exclude each other";
         return std::nullopt;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "compiler/Separators.h"
+
 struct GlossmillOptions {
     enum class Action { Compile, Import, Help, Version, Window };
     Action action = Action::Compile;
@@ -17,11 +19,9 @@ struct GlossmillOptions {
     std::optional<std::filesystem::path> outDir;   // default: the dictionaries folder;
                                                    // with --import the source to write
     std::optional<std::filesystem::path> homeDir;  // default: the program's folder
-    int nSepType = 2;
-    std::u16string strSep;                  // as typed, with backslash escapes
-    std::u16string strPartsSep = u"##:##";  // as typed
-    bool bContinueOnMorphFailure = true;    // --yes (default) or --no
-    bool bGerman = false;                   // --german: German lemmas on
+    CSeparatorInput separators;                    // --sep-type, --sep and --parts-sep
+    bool bContinueOnMorphFailure = true;           // --yes (default) or --no
+    bool bGerman = false;                          // --german: German lemmas on
     bool bQuiet = false;
 };
 

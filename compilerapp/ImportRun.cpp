@@ -41,8 +41,7 @@ int RunImport(const GlossmillOptions& options) {
     }
     CSeparatorSettings separators;
     std::u16string strError;
-    if (!DecodeSeparatorSettings(options.nSepType, options.strSep, options.strPartsSep, separators,
-                                 strError) ||
+    if (!DecodeSeparatorSettings(options.separators, separators, strError) ||
         !CheckImportOptions(options, strError)) {
         PrintError(strError);
         return kExitUsage;

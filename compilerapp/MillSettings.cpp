@@ -44,8 +44,7 @@ std::u16string HexCodes(const std::u16string& text) {
 std::optional<std::u16string> SeparatorInputFault(const CSeparatorInput& input) {
     CSeparatorSettings decoded;
     std::u16string strError;
-    if (DecodeSeparatorSettings(input.nType, input.strArticlesSep, input.strPartsSep, decoded,
-                                strError)) {
+    if (DecodeSeparatorSettings(input, decoded, strError)) {
         return std::nullopt;
     }
     return strError;
@@ -123,8 +122,7 @@ bool CMillSettings::ReadDictSetting(const CIniFile& ini) {
 bool CMillSettings::SetSeparatorInput(const CSeparatorInput& input) {
     CSeparatorSettings decoded;
     std::u16string strError;
-    if (!DecodeSeparatorSettings(input.nType, input.strArticlesSep, input.strPartsSep, decoded,
-                                 strError)) {
+    if (!DecodeSeparatorSettings(input, decoded, strError)) {
         SetError(strError);
         return false;
     }

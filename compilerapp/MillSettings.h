@@ -21,15 +21,6 @@ struct CMillLanguage {
     std::u16string strLibrary;  // base name of its pack in "GlossmillLang"
 };
 
-// The separators as the user types them, with backslash escapes.
-struct CSeparatorInput {
-    int32_t nType = ARTICLES_SEP_DOUBLE_LINE;
-    std::u16string strArticlesSep;
-    std::u16string strPartsSep{kDefaultPartsSep};
-
-    bool operator==(const CSeparatorInput&) const = default;
-};
-
 // Why the settings dialog cannot take the input ("Articles separator error"
 // or "Article parts separator error" with the reason), or nothing when it decodes into usable
 // separators.

@@ -80,8 +80,7 @@ std::optional<std::string> ReadHead(const std::filesystem::path& source) {
 // The warnings of a finished run; German switched off is said once. Of an
 // imported dictionary only the languages count: the rest concerns a source
 // the user never saw.
-void PrintWarnings(const CDictCompiler& compiler, const GlossmillOptions& options,
-                   bool bImported) {
+void PrintWarnings(const CDictCompiler& compiler, const GlossmillOptions& options, bool bImported) {
     const std::string strFile = options.source.string();
     bool bGermanSaid = false;
     for (const CompileWarning& warning : compiler.GetWarnings()) {
@@ -93,7 +92,7 @@ void PrintWarnings(const CDictCompiler& compiler, const GlossmillOptions& option
             bGermanSaid = true;
         }
         const int32_t nLine = bImported ? 0 : warning.nLine;
-        const std::u16string text = WarningText(warning, options.strPartsSep);
+        const std::u16string text = WarningText(warning, options.separators.strPartsSep);
         std::fputs(SourceMessage(strFile, nLine, text).c_str(), stderr);
     }
 }
@@ -108,8 +107,7 @@ int Compile(const GlossmillOptions& options) {
     }
     CSeparatorSettings separators;
     std::u16string strError;
-    if (!DecodeSeparatorSettings(options.nSepType, options.strSep, options.strPartsSep, separators,
-                                 strError)) {
+    if (!DecodeSeparatorSettings(options.separators, separators, strError)) {
         PrintError(strError);
         return kExitUsage;
     }

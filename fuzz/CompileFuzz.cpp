@@ -52,9 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FuzzSource input = SplitFuzzSource(FuzzBytes(data, size));
     CSeparatorSettings settings;
     std::u16string strError;
-    if (!DecodeSeparatorSettings(input.nType, input.strArticlesSep, input.strPartsSep, settings,
-                                 strError))
-        return 0;
+    if (!DecodeSeparatorSettings(input.separators, settings, strError)) return 0;
     const std::u16string source = WriteScratchFile("source.txt", input.source);
     const ArticlePassResult check = CheckSourceFile(source, settings);
 

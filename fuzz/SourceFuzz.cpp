@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FuzzSource input = SplitFuzzSource(FuzzBytes(data, size));
     CSeparatorSettings settings;
     std::u16string strError;
-    if (!DecodeSeparatorSettings(input.nType, input.strArticlesSep, input.strPartsSep, settings,
-                                 strError)) {
+    if (!DecodeSeparatorSettings(input.separators, settings, strError)) {
         FUZZ_CHECK(!strError.empty());
         return 0;
     }

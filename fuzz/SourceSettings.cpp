@@ -20,12 +20,13 @@ FuzzSource Drawn(FuzzBytes input) {
         nSum = nSum * 31 + b;
     FuzzSource out;
     out.source = input;
-    out.nType = static_cast<int32_t>(1 + nSum % 3);
-    out.strArticlesSep = kArticleSeps[(nSum / 3) % kArticleSeps.size()];
+    out.separators.nType = static_cast<int32_t>(1 + nSum % 3);
+    out.separators.strArticlesSep = kArticleSeps[(nSum / 3) % kArticleSeps.size()];
     // The default parts separator half of the time: most seeds are written
     // with it.
     const uint32_t nParts = (nSum / 12) % (2 * kPartsSeps.size());
-    out.strPartsSep = kPartsSeps[nParts < kPartsSeps.size() ? 0 : nParts - kPartsSeps.size()];
+    out.separators.strPartsSep =
+        kPartsSeps[nParts < kPartsSeps.size() ? 0 : nParts - kPartsSeps.size()];
     return out;
 }
 
@@ -41,9 +42,9 @@ FuzzSource SplitFuzzSource(FuzzBytes input) {
     const size_t nTab2 = nTab1 == std::string_view::npos ? nTab1 : line.find('\t', nTab1 + 1);
     if (nTab2 == std::string_view::npos || nTab1 == 0) return Drawn(input);
     FuzzSource out;
-    out.nType = line[0] - '0';
-    out.strArticlesSep = FromUtf8(line.substr(nTab1 + 1, nTab2 - nTab1 - 1));
-    out.strPartsSep = FromUtf8(line.substr(nTab2 + 1));
+    out.separators.nType = line[0] - '0';
+    out.separators.strArticlesSep = FromUtf8(line.substr(nTab1 + 1, nTab2 - nTab1 - 1));
+    out.separators.strPartsSep = FromUtf8(line.substr(nTab2 + 1));
     out.source = input.subspan(nEnd + 1);
     return out;
 }

@@ -5,11 +5,10 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "compiler/Separators.h"
 
 struct FuzzSource {
-    int32_t nType = 2;
-    std::u16string strArticlesSep;  // as typed, with backslash escapes
-    std::u16string strPartsSep = u"##:##";
+    CSeparatorInput separators;
     FuzzBytes source;
 };
 

@@ -84,8 +84,8 @@ TEST_F(SeparatorsTest, OtherSeparatorMattersOnlyForTypeThree) {
 TEST_F(SeparatorsTest, DecodesTypedTexts) {
     CSeparatorSettings settings;
     std::u16string strError;
-    ASSERT_TRUE(
-        DecodeSeparatorSettings(ARTICLES_SEP_OTHER, u"\\r\\n--\\r\\n", u"\\t", settings, strError));
+    ASSERT_TRUE(DecodeSeparatorSettings({ARTICLES_SEP_OTHER, u"\\r\\n--\\r\\n", u"\\t"}, settings,
+                                        strError));
     EXPECT_EQ(settings.strArticlesSep, u"\r\n--\r\n");
     EXPECT_EQ(settings.strPartsSep, u"\t");
 
@@ -93,19 +93,19 @@ TEST_F(SeparatorsTest, DecodesTypedTexts) {
     std::u16string strTyped;
     for (int i = 0; i < 25; ++i)
         strTyped += u"\\n";
-    EXPECT_TRUE(DecodeSeparatorSettings(ARTICLES_SEP_OTHER, strTyped, u"|", settings, strError));
+    EXPECT_TRUE(DecodeSeparatorSettings({ARTICLES_SEP_OTHER, strTyped, u"|"}, settings, strError));
     EXPECT_FALSE(
-        DecodeSeparatorSettings(ARTICLES_SEP_OTHER, strTyped + u"\\n", u"|", settings, strError));
+        DecodeSeparatorSettings({ARTICLES_SEP_OTHER, strTyped + u"\\n", u"|"}, settings, strError));
 
-    EXPECT_FALSE(DecodeSeparatorSettings(ARTICLES_SEP_OTHER, u"\\q", u"|", settings, strError));
+    EXPECT_FALSE(DecodeSeparatorSettings({ARTICLES_SEP_OTHER, u"\\q", u"|"}, settings, strError));
     EXPECT_EQ(strError, u"Articles separator error");
-    EXPECT_FALSE(DecodeSeparatorSettings(ARTICLES_SEP_LINE, u"", u"\\x0D", settings, strError));
+    EXPECT_FALSE(DecodeSeparatorSettings({ARTICLES_SEP_LINE, u"", u"\\x0D"}, settings, strError));
     EXPECT_EQ(strError, u"Article parts separator error");
     // A stale other separator does not matter while the type does not use it.
-    EXPECT_TRUE(DecodeSeparatorSettings(ARTICLES_SEP_LINE, u"\\q", u"|", settings, strError));
+    EXPECT_TRUE(DecodeSeparatorSettings({ARTICLES_SEP_LINE, u"\\q", u"|"}, settings, strError));
     EXPECT_EQ(settings.nArticlesSepType, ARTICLES_SEP_LINE);
     // A failure leaves the settings as they were.
-    EXPECT_FALSE(DecodeSeparatorSettings(ARTICLES_SEP_LINE, u"", u"", settings, strError));
+    EXPECT_FALSE(DecodeSeparatorSettings({ARTICLES_SEP_LINE, u"", u""}, settings, strError));
     EXPECT_EQ(settings.strPartsSep, u"|");
 }
 

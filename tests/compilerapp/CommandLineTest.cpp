@@ -26,9 +26,10 @@ TEST(CommandLine, EveryOptionTakesEffect) {
     EXPECT_EQ(o->mapFile, "m.map");
     EXPECT_EQ(o->outDir, std::filesystem::path("D"));
     EXPECT_EQ(o->homeDir, std::filesystem::path("H"));
-    EXPECT_EQ(o->nSepType, 3);
-    EXPECT_EQ(o->strSep, u"\\n---\\n");  // escapes are decoded with the settings, not here
-    EXPECT_EQ(o->strPartsSep, u"\\t");
+    EXPECT_EQ(o->separators.nType, 3);
+    EXPECT_EQ(o->separators.strArticlesSep,
+              u"\\n---\\n");  // escapes are decoded with the settings, not here
+    EXPECT_EQ(o->separators.strPartsSep, u"\\t");
     EXPECT_FALSE(o->bContinueOnMorphFailure);
     EXPECT_TRUE(o->bQuiet);
 }
@@ -37,15 +38,15 @@ TEST(CommandLine, DefaultsAndEmptyValues) {
     const auto o = Parse({"--compile=a.txt", "--map", "", "--sep=", "--sep-type", "2"});
     ASSERT_TRUE(o);
     EXPECT_TRUE(o->mapFile.empty());
-    EXPECT_TRUE(o->strSep.empty());
-    EXPECT_EQ(o->strPartsSep, u"##:##");
+    EXPECT_TRUE(o->separators.strArticlesSep.empty());
+    EXPECT_EQ(o->separators.strPartsSep, u"##:##");
     EXPECT_FALSE(o->outDir);
     EXPECT_TRUE(o->bContinueOnMorphFailure);
     EXPECT_FALSE(o->bQuiet);
     // A value that looks like an option is still the value.
     const auto v = Parse({"--compile", "a.txt", "--parts-sep", "--x"});
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->strPartsSep, u"--x");
+    EXPECT_EQ(v->separators.strPartsSep, u"--x");
 }
 
 TEST(CommandLine, FaultsAreRefusedWithAReason) {
