@@ -1,6 +1,7 @@
 #include "DictEncoding.h"
 
 #include <cctype>
+#include <utility>
 
 #include "core/CodePage.h"
 #include "core/Utf8.h"
@@ -21,7 +22,8 @@ std::string Normalised(std::string_view name) {
     return result;
 }
 
-char16_t Koi8rToWide(unsigned char c) {
+char16_t Koi8rToWide(char byte) {
+    const auto c = static_cast<unsigned char>(byte);
     if (c < 0x80) return c;
     if (c >= 0xC0) return kKoi8rLetters[c - 0xC0];
     if (c == 0xA3) return u'ё';
@@ -39,70 +41,60 @@ char WideToKoi8r(char16_t c) {
     return '?';
 }
 
+char16_t Latin1ToWide(char byte) {
+    return static_cast<unsigned char>(byte);
+}
+
+char WideToLatin1(char16_t c) {
+    return c < 0x100 ? static_cast<char>(c) : '?';
+}
+
+// Each unit converted on its own.
+template <typename Result, typename Text, typename Convert>
+Result ConvertEach(Text text, Convert convert) {
+    Result result;
+    result.reserve(text.size());
+    for (auto c : text)
+        result += convert(c);
+    return result;
+}
+
+// A one-byte set without a table in core.
+template <char (*fromWide)(char16_t), char16_t (*toWide)(char)>
+constexpr CDictEncoding::CharSet kOneByteSet{
+    [](std::u16string_view text) { return ConvertEach<std::string>(text, fromWide); },
+    [](std::string_view bytes) { return ConvertEach<std::u16string>(bytes, toWide); }};
+
+template <CodePage codePage>
+constexpr CDictEncoding::CharSet kCodePageSet{
+    [](std::u16string_view text) { return WideToMultiByte(text, codePage); },
+    [](std::string_view bytes) { return MultiByteToWide(bytes, codePage); }};
+
+constexpr CDictEncoding::CharSet kUtf8{[](std::u16string_view text) { return ToUtf8(text); },
+                                       [](std::string_view bytes) { return FromUtf8(bytes); }};
+
+// Names as Normalised gives them.
+constexpr std::pair<std::string_view, CDictEncoding::CharSet> kNamedSets[] = {
+    {"utf8", kUtf8},
+    {"iso88591", kOneByteSet<WideToLatin1, Latin1ToWide>},
+    {"koi8r", kOneByteSet<WideToKoi8r, Koi8rToWide>},
+    {"microsoftcp1251", kCodePageSet<CodePage::Cp1251>},
+    {"cp1251", kCodePageSet<CodePage::Cp1251>},
+    {"microsoftcp1252", kCodePageSet<CodePage::Cp1252>},
+    {"cp1252", kCodePageSet<CodePage::Cp1252>},
+};
+
 }  // namespace
 
+CDictEncoding::CDictEncoding() : m_set(kUtf8) {}
+
 bool CDictEncoding::Set(std::string_view name) {
-    const std::string n = Normalised(name);
-    if (n == "utf8") {
-        m_kind = Kind::Utf8;
-    } else if (n == "iso88591") {
-        m_kind = Kind::Latin1;
-    } else if (n == "koi8r") {
-        m_kind = Kind::Koi8r;
-    } else if (n == "microsoftcp1251" || n == "cp1251") {
-        m_kind = Kind::Cp1251;
-    } else if (n == "microsoftcp1252" || n == "cp1252") {
-        m_kind = Kind::Cp1252;
-    } else {
-        return false;
-    }
-    return true;
-}
-
-std::string CDictEncoding::FromWide(std::u16string_view text) const {
-    switch (m_kind) {
-        case Kind::Utf8:
-            return ToUtf8(text);
-        case Kind::Cp1251:
-            return WideToMultiByte(text, CodePage::Cp1251);
-        case Kind::Cp1252:
-            return WideToMultiByte(text, CodePage::Cp1252);
-        case Kind::Latin1: {
-            std::string result;
-            for (char16_t c : text)
-                result += c < 0x100 ? static_cast<char>(c) : '?';
-            return result;
-        }
-        case Kind::Koi8r: {
-            std::string result;
-            for (char16_t c : text)
-                result += WideToKoi8r(c);
-            return result;
+    const std::string normalised = Normalised(name);
+    for (const auto& [setName, set] : kNamedSets) {
+        if (setName == normalised) {
+            m_set = set;
+            return true;
         }
     }
-    return {};
-}
-
-std::u16string CDictEncoding::ToWide(std::string_view bytes) const {
-    switch (m_kind) {
-        case Kind::Utf8:
-            return FromUtf8(bytes);
-        case Kind::Cp1251:
-            return MultiByteToWide(bytes, CodePage::Cp1251);
-        case Kind::Cp1252:
-            return MultiByteToWide(bytes, CodePage::Cp1252);
-        case Kind::Latin1: {
-            std::u16string result;
-            for (char c : bytes)
-                result += static_cast<unsigned char>(c);
-            return result;
-        }
-        case Kind::Koi8r: {
-            std::u16string result;
-            for (char c : bytes)
-                result += Koi8rToWide(static_cast<unsigned char>(c));
-            return result;
-        }
-    }
-    return {};
+    return false;
 }

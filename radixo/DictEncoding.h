@@ -7,15 +7,21 @@
 
 class CDictEncoding {
 public:
-    enum class Kind { Utf8, Latin1, Koi8r, Cp1251, Cp1252 };
+    // Both directions of one character set.
+    struct CharSet {
+        std::string (*fromWide)(std::u16string_view text);
+        std::u16string (*toWide)(std::string_view bytes);
+    };
+
+    CDictEncoding();
 
     // Accepts the names Hunspell dictionaries use; false for any other.
     bool Set(std::string_view name);
 
     // A character the set cannot hold becomes '?'.
-    std::string FromWide(std::u16string_view text) const;
-    std::u16string ToWide(std::string_view bytes) const;
+    std::string FromWide(std::u16string_view text) const { return m_set.fromWide(text); }
+    std::u16string ToWide(std::string_view bytes) const { return m_set.toWide(bytes); }
 
 private:
-    Kind m_kind = Kind::Utf8;
+    CharSet m_set;
 };
