@@ -40,59 +40,48 @@ void CParsedBatch::EndOfPart(CArticleIndex&) {
     if (m_words.size() > m_nArticleBeg) m_words.back().occ.byFlags |= gmd::WORD_END_OF_PART;
 }
 
+void CBatchLine::Put(std::unique_ptr<CParsedBatch> pBatch) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_batches.push_back(std::move(pBatch));
+    }
+    m_cv.notify_one();
+}
+
+std::unique_ptr<CParsedBatch> CBatchLine::Take() {
+    std::unique_lock lock(m_mutex);
+    m_cv.wait(lock, [this] { return m_bEnded || !m_batches.empty(); });
+    if (m_batches.empty() || (m_bEnded && !m_bDrain)) return nullptr;
+    std::unique_ptr<CParsedBatch> pBatch = std::move(m_batches.front());
+    m_batches.pop_front();
+    return pBatch;
+}
+
+void CBatchLine::End(bool bDrain) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_bEnded = true;
+        m_bDrain = bDrain;
+    }
+    m_cv.notify_all();
+}
+
 CBatchQueue::CBatchQueue(size_t nBatches) {
     for (size_t i = 0; i < nBatches; ++i)
-        m_empty.push_back(std::make_unique<CParsedBatch>());
+        m_empty.Put(std::make_unique<CParsedBatch>());
 }
 
 std::unique_ptr<CParsedBatch> CBatchQueue::TakeEmpty() {
-    std::unique_lock lock(m_mutex);
-    m_cvEmpty.wait(lock, [this] { return m_bClosed || !m_empty.empty(); });
-    if (m_bClosed) return nullptr;
-    std::unique_ptr<CParsedBatch> pBatch = std::move(m_empty.back());
-    m_empty.pop_back();
-    pBatch->Clear();
+    std::unique_ptr<CParsedBatch> pBatch = m_empty.Take();
+    if (pBatch) pBatch->Clear();
     return pBatch;
 }
 
 void CBatchQueue::Push(std::unique_ptr<CParsedBatch> pBatch) {
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_bClosed) return;
-        m_filled.push_back(std::move(pBatch));
-    }
-    m_cvFilled.notify_one();
-}
-
-void CBatchQueue::Finish() {
-    {
-        std::lock_guard lock(m_mutex);
-        m_bFinished = true;
-    }
-    m_cvFilled.notify_one();
-}
-
-std::unique_ptr<CParsedBatch> CBatchQueue::Pop() {
-    std::unique_lock lock(m_mutex);
-    m_cvFilled.wait(lock, [this] { return m_bFinished || !m_filled.empty(); });
-    if (m_filled.empty()) return nullptr;
-    std::unique_ptr<CParsedBatch> pBatch = std::move(m_filled.front());
-    m_filled.pop_front();
-    return pBatch;
-}
-
-void CBatchQueue::Recycle(std::unique_ptr<CParsedBatch> pBatch) {
-    {
-        std::lock_guard lock(m_mutex);
-        m_empty.push_back(std::move(pBatch));
-    }
-    m_cvEmpty.notify_one();
+    if (!IsClosed()) m_filled.Put(std::move(pBatch));
 }
 
 void CBatchQueue::Close() {
-    {
-        std::lock_guard lock(m_mutex);
-        m_bClosed = true;
-    }
-    m_cvEmpty.notify_all();
+    m_bClosed = true;
+    m_empty.End(false);
 }

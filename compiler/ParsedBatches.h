@@ -57,6 +57,23 @@ private:
     size_t m_nArticleBeg = 0;  // the first word of the article being parsed
 };
 
+// Batches handed from one thread to the other, in the order given. Take
+// waits for a batch; once the line is ended it gives nullptr, after the
+// batches still in the line when they are drained.
+class CBatchLine {
+public:
+    void Put(std::unique_ptr<CParsedBatch> pBatch);
+    std::unique_ptr<CParsedBatch> Take();
+    void End(bool bDrain);
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    std::deque<std::unique_ptr<CParsedBatch>> m_batches;
+    bool m_bEnded = false;
+    bool m_bDrain = false;
+};
+
 class CBatchQueue {
 public:
     // nBatches: how many batches exist; the parser runs at most that many
@@ -68,22 +85,18 @@ public:
     // Passes a filled batch on (dropped once the queue is closed).
     void Push(std::unique_ptr<CParsedBatch> pBatch);
     // No more batches will come.
-    void Finish();
+    void Finish() { m_filled.End(true); }
 
     // Indexer side. The next filled batch in order; nullptr once the parser
     // has finished and every batch has been taken.
-    std::unique_ptr<CParsedBatch> Pop();
-    void Recycle(std::unique_ptr<CParsedBatch> pBatch);
+    std::unique_ptr<CParsedBatch> Pop() { return m_filled.Take(); }
+    void Recycle(std::unique_ptr<CParsedBatch> pBatch) { m_empty.Put(std::move(pBatch)); }
     // The indexer stops early: the parser's calls return at once from now.
     void Close();
     bool IsClosed() const { return m_bClosed.load(std::memory_order_relaxed); }
 
 private:
-    std::mutex m_mutex;
-    std::condition_variable m_cvFilled;
-    std::condition_variable m_cvEmpty;
-    std::deque<std::unique_ptr<CParsedBatch>> m_filled;
-    std::vector<std::unique_ptr<CParsedBatch>> m_empty;
-    bool m_bFinished = false;
+    CBatchLine m_filled;
+    CBatchLine m_empty;
     std::atomic<bool> m_bClosed{false};  // written by the indexer, read by both
 };
