@@ -194,6 +194,7 @@ int main(int argc, char** argv) {
     frame.resize(1024, 720);
     frame.show();
     frame.SetUpView();
+    session.GetLibrary().SetReadAhead(true);  // as the program does after its first page
     CPaintWaiter waiter(frame);
     std::vector<double> searches;
     waiter.Search(QString::fromStdString(words.front()));  // warm the caches once

@@ -108,6 +108,12 @@ public:
     // time of change or file, or gone. A dictionary copied over the open one
     // is found so before a search reads it.
     bool HasFileChanged() const;
+    // Reads the parts of the index that lookups reach in, on a thread of its
+    // own, so that later lookups do not pay the first touch of each page
+    // (MappedPages.h); nothing when the file is not read. Closing stops it.
+    void StartReadAhead();
+    // Returns once that is done (at once when it was not started).
+    void WaitUntilIndexResident() { m_prefetcher.Wait(); }
     // Whether a read since ReadDictionary met bytes the file lost while it
     // was mapped; the error text then says so.
     bool CheckReadFault();

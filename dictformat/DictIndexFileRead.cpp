@@ -79,11 +79,19 @@ bool CDictIndexFile::ReadDictionary(uint8_t nMinVersion) {
         CGmdIndexView(MappedBytes(), static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_NODES]),
                       static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_RELATIONS]),
                       static_cast<uint32_t>(m_arrBlockPos[gmd::BLOCK_TEXT]), m_arrTextKey);
-    // Every lookup walks the automaton at random: its node table and relation
-    // blocks are made resident ahead of the lookups, without delaying them.
-    m_prefetcher.Start(m_mapping.Bytes(), static_cast<size_t>(m_arrBlockPos[gmd::BLOCK_NODES]),
-                       static_cast<size_t>(m_arrBlockPos[gmd::BLOCK_OCCURRENCES]));
     return true;
+}
+
+// Lookups reach the automaton, the occurrence lists and the article records
+// at random, most often in that order; the text is read only for the
+// articles shown.
+void CDictIndexFile::StartReadAhead() {
+    if (m_mapping.Bytes().empty()) return;  // not read, or failed
+    const auto blockPos = [this](int nBlock) { return static_cast<size_t>(GetBlockPos(nBlock)); };
+    m_prefetcher.Start(m_mapping.Bytes(),
+                       {{blockPos(gmd::BLOCK_NODES), blockPos(gmd::BLOCK_OCCURRENCES)},
+                        {blockPos(gmd::BLOCK_ARTICLES), blockPos(gmd::BLOCK_NODES)},
+                        {blockPos(gmd::BLOCK_OCCURRENCES), blockPos(gmd::BLOCK_TEXT)}});
 }
 
 // Nothing of a file that failed is used again: the mapping goes, the file

@@ -4,11 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-
-#ifndef MADV_POPULATE_READ
-#define MADV_POPULATE_READ 22  // Linux 5.14
-#endif
 
 namespace {
 
@@ -31,34 +26,33 @@ void ReleaseMappedPages(std::string_view view, size_t nUpTo) {
     }
 }
 
-void PrefaultMappedPages(std::span<const uint8_t> view, size_t nBeg, size_t nEnd) {
-    nEnd = std::min(nEnd, view.size());
-    if (nBeg >= nEnd) return;
-    const uintptr_t nPage = PageSize();
-    const uintptr_t nData = reinterpret_cast<uintptr_t>(view.data());
-    const uintptr_t nFirst = (nData + nBeg) / nPage * nPage;
-    void* pFirst = reinterpret_cast<void*>(nFirst);
-    // Never a read of the pages themselves: a file cut short under the
-    // mapping makes populating fail, where a read would raise SIGBUS.
-    if (::madvise(pFirst, nData + nEnd - nFirst, MADV_POPULATE_READ) != 0 && errno == EINVAL) {
-        ::madvise(pFirst, nData + nEnd - nFirst, MADV_WILLNEED);  // before Linux 5.14
-    }
-}
-
-void CPagePrefetcher::Start(std::span<const uint8_t> view, size_t nBeg, size_t nEnd) {
+void CPagePrefetcher::Start(std::span<const uint8_t> view, std::vector<CMappedStretch> stretches) {
     Stop();
-    if (nBeg >= std::min(nEnd, view.size())) return;
     m_bStop = false;
-    m_thread = std::thread([this, view, nBeg, nEnd] {
+    m_thread = std::thread([this, view, stretches = std::move(stretches)] {
+        const size_t nPage = PageSize();
         // Small steps: Stop() waits for at most one.
         constexpr size_t kStep = size_t{256} << 10;
-        for (size_t n = nBeg; n < nEnd && !m_bStop.load(std::memory_order_relaxed); n += kStep) {
-            PrefaultMappedPages(view, n, std::min(nEnd, n + kStep));
+        for (const CMappedStretch& stretch : stretches) {
+            // The mapping starts on a page, so whole pages of the view are
+            // whole pages of memory.
+            const size_t nEnd = std::min(stretch.nEnd, view.size());
+            for (size_t n = stretch.nBeg / nPage * nPage; n < nEnd; n += kStep) {
+                if (m_bStop.load(std::memory_order_relaxed)) return;
+                uint8_t bySum = 0;
+                for (size_t k = n; k < std::min(nEnd, n + kStep); k += nPage)
+                    bySum ^= *static_cast<const volatile uint8_t*>(view.data() + k);
+                static_cast<void>(bySum);
+            }
         }
     });
 }
 
+void CPagePrefetcher::Wait() {
+    if (m_thread.joinable()) m_thread.join();
+}
+
 void CPagePrefetcher::Stop() {
     m_bStop = true;
-    if (m_thread.joinable()) m_thread.join();
+    Wait();
 }

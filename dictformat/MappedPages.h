@@ -1,6 +1,6 @@
-// Residency hints for read-only file mappings: pages a reader has passed are
-// given back, pages it is about to read at random are mapped in advance.
-// Neither changes what the mapping reads.
+// Residency for read-only file mappings: pages a reader has passed are given
+// back, pages it is about to read at random are read in advance. Neither
+// changes what the mapping reads.
 #pragma once
 
 #include <atomic>
@@ -9,20 +9,26 @@
 #include <span>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 // Gives back the resident pages of [0, nUpTo): a later read of those bytes
 // fetches them again from the file system's cache.
 void ReleaseMappedPages(std::string_view view, size_t nUpTo);
 
-// Maps the pages of [nBeg, nEnd) into the process, so that the reads which
-// follow take no page fault each; where the kernel cannot, asks it to read
-// them ahead instead.
-void PrefaultMappedPages(std::span<const uint8_t> view, size_t nBeg, size_t nEnd);
+// A stretch of a mapping, in bytes from its start.
+struct CMappedStretch {
+    size_t nBeg = 0;
+    size_t nEnd = 0;
+};
 
-// Prefaults a stretch of a mapping on a thread of its own: a lookup never
-// waits for it, and once it is through, later lookups no longer pay a first
-// touch (a page fault, costly on a virtual machine) for each page they
-// reach. Stop() must come before the mapping goes.
+// Reads one byte of every page of some stretches of a mapping, in their
+// order, on a thread of its own: a lookup never waits for it, and once it is
+// through, later lookups no longer pay the first touch of each page they
+// reach (a page fault, and on a virtual machine a far costlier first access
+// even of a mapped page). Only a guarded mapping (ReadOnlyMapping.h) may be
+// read so: a file cut short under it reads as zeros instead of raising
+// SIGBUS. Stop() must come before the mapping goes; Wait() and Stop() are
+// never called at the same time from two threads.
 class CPagePrefetcher {
 public:
     CPagePrefetcher() = default;
@@ -30,7 +36,9 @@ public:
     CPagePrefetcher& operator=(const CPagePrefetcher&) = delete;
     ~CPagePrefetcher() { Stop(); }
 
-    void Start(std::span<const uint8_t> view, size_t nBeg, size_t nEnd);
+    void Start(std::span<const uint8_t> view, std::vector<CMappedStretch> stretches);
+    // Returns once every page has been read (or Stop() came first).
+    void Wait();
     // Returns once the thread has ended (at most one small step later).
     void Stop();
 

@@ -101,8 +101,17 @@ bool CDictLibrary::OpenDictionary(std::u16string_view strPath, CDictIndexFile& d
     if (!dict.ReadDictionary(static_cast<uint8_t>(nMinVersion))) {
         SetError(FileDisabledMessage(strPath, dict.GetError()));
         dict.SetValid(false);
+    } else if (m_bReadAhead) {
+        dict.StartReadAhead();
     }
     return true;
+}
+
+void CDictLibrary::SetReadAhead(bool bOn) {
+    if (bOn && !m_bReadAhead)
+        for (CEntry& entry : m_arrEntries)
+            if (entry.pDict->IsValid()) entry.pDict->StartReadAhead();
+    m_bReadAhead = bOn;
 }
 
 bool CDictLibrary::ReopenIfChanged(CDictIndexFile& dict) {

@@ -58,6 +58,11 @@ public:
     // False, with that message and the dictionary made invalid, when a read
     // met bytes its file lost while it was mapped.
     [[nodiscard]] bool CheckReadFault(CDictIndexFile& dict);
+    // Whether each dictionary's index is read in ahead of the lookups once it
+    // is open (DictIndexFile.h): worth it in a process that looks up many
+    // words, not in one that looks up one. Turning it on starts it for the
+    // dictionaries open now.
+    void SetReadAhead(bool bOn);
     // Closes every file; the objects stay listed (the files can be deleted).
     void CloseAllFiles();
     void Clear();
@@ -102,6 +107,7 @@ private:
     const CEntry* FindEntry(const CDictIndexFile& dict) const;
 
     std::vector<CEntry> m_arrEntries;
+    bool m_bReadAhead = false;
     std::u16string m_strLoadMessages;
     CLibraryShell m_shell;
 };

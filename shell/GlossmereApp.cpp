@@ -166,9 +166,11 @@ int RunFirstInstance(const CWindowCommandLine& line, const CInstallLayout& layou
                      });
     frame.resize(1024, 720);
     frame.show();
-    QTimer::singleShot(0, &frame, [&frame, strQuery] {
+    QTimer::singleShot(0, &frame, [&frame, &session, strQuery] {
         frame.SetUpView();
         if (!strQuery.isEmpty()) frame.SearchFor(strQuery);
+        // After the first page: the words typed later find the index read in.
+        session.GetLibrary().SetReadAhead(true);
     });
     QObject::connect(&instance, &CSingleInstance::messageReceived, &frame,
                      [&frame](const QString& strQuery) {

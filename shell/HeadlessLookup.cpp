@@ -196,6 +196,11 @@ void CHeadlessLookup::PrintOutcome(LookupOutcome outcome, std::u16string_view qu
 
 int CHeadlessLookup::Batch(const CLookupOptions& options, std::istream& in, std::ostream& out) {
     int nExit = EXIT_RESULTS;
+    // Each line's time is its search's own: none pays for reading in the
+    // pages of the index that an earlier line happened not to reach.
+    m_session.GetLibrary().SetReadAhead(true);
+    for (CDictIndexFile* pDict : SearchedDictionaries())
+        pDict->WaitUntilIndexResident();
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -8,6 +8,7 @@
 #include "GmdTestFiles.h"
 #include "core/StringTable.h"
 #include "core/Utf8.h"
+#include "dictformat/MappedPages.h"
 #include "dictformat/ReadOnlyMapping.h"
 
 namespace {
@@ -271,6 +272,26 @@ TEST(ReadOnlyMapping, AFileCutShortUnderTheMappingReadsZerosAndSaysSo) {
     EXPECT_EQ(p[100000], 0);
     EXPECT_EQ(p[5], 0xAB);
     EXPECT_TRUE(mapping.HasFaulted());
+    mapping.Release();
+    ::close(fd);
+}
+
+// The read-ahead thread meets the cut too: it ends, the process lives, and
+// the mapping says so.
+TEST(ReadOnlyMapping, AReadAheadOverAFileCutShortEndsSafely) {
+    CTempDir dir;
+    const auto path = dir.Path() / "cut.gmd";
+    WriteBytes(path, std::vector<uint8_t>(3 << 16, 0xAB));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    CReadOnlyMapping mapping;
+    ASSERT_EQ(mapping.Map(fd), 0);
+    std::filesystem::resize_file(path, 10);
+    CPagePrefetcher prefetcher;
+    prefetcher.Start(mapping.Bytes(), {{0, mapping.Bytes().size()}});
+    prefetcher.Wait();
+    EXPECT_TRUE(mapping.HasFaulted());
+    EXPECT_EQ(mapping.Bytes()[5], 0xAB);
     mapping.Release();
     ::close(fd);
 }
