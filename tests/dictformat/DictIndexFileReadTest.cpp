@@ -257,41 +257,43 @@ TEST_F(DictIndexFileRead, AClosedFileReadsNothing) {
 
 // A file cut short by another program while it is mapped: the lost pages
 // read as zeros and the mapping says so, instead of a SIGBUS.
-TEST(ReadOnlyMapping, AFileCutShortUnderTheMappingReadsZerosAndSaysSo) {
-    CTempDir dir;
-    const auto path = dir.Path() / "cut.gmd";
-    WriteBytes(path, std::vector<uint8_t>(3 << 16, 0xAB));
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(fd, 0);
-    CReadOnlyMapping mapping;
-    ASSERT_EQ(mapping.Map(fd), 0);
-    const volatile uint8_t* p = mapping.Bytes().data();
+class ReadOnlyMapping : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteBytes(m_path, std::vector<uint8_t>(3 << 16, 0xAB));
+        m_fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(m_fd, 0);
+        ASSERT_EQ(m_mapping.Map(m_fd), 0);
+    }
+    void TearDown() override {
+        m_mapping.Release();
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    void CutShort() { std::filesystem::resize_file(m_path, 10); }
+
+    CTempDir m_dir;
+    std::filesystem::path m_path = m_dir.Path() / "cut.gmd";
+    int m_fd = -1;
+    CReadOnlyMapping m_mapping;
+};
+
+TEST_F(ReadOnlyMapping, AFileCutShortUnderTheMappingReadsZerosAndSaysSo) {
+    const volatile uint8_t* p = m_mapping.Bytes().data();
     EXPECT_EQ(p[100000], 0xAB);
-    std::filesystem::resize_file(path, 10);
-    EXPECT_FALSE(mapping.HasFaulted());
+    CutShort();
+    EXPECT_FALSE(m_mapping.HasFaulted());
     EXPECT_EQ(p[100000], 0);
     EXPECT_EQ(p[5], 0xAB);
-    EXPECT_TRUE(mapping.HasFaulted());
-    mapping.Release();
-    ::close(fd);
+    EXPECT_TRUE(m_mapping.HasFaulted());
 }
 
 // The read-ahead thread meets the cut too: it ends, the process lives, and
 // the mapping says so.
-TEST(ReadOnlyMapping, AReadAheadOverAFileCutShortEndsSafely) {
-    CTempDir dir;
-    const auto path = dir.Path() / "cut.gmd";
-    WriteBytes(path, std::vector<uint8_t>(3 << 16, 0xAB));
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(fd, 0);
-    CReadOnlyMapping mapping;
-    ASSERT_EQ(mapping.Map(fd), 0);
-    std::filesystem::resize_file(path, 10);
+TEST_F(ReadOnlyMapping, AReadAheadOverAFileCutShortEndsSafely) {
+    CutShort();
     CPagePrefetcher prefetcher;
-    prefetcher.Start(mapping.Bytes(), {{0, mapping.Bytes().size()}});
+    prefetcher.Start(m_mapping.Bytes(), {{0, m_mapping.Bytes().size()}});
     prefetcher.Wait();
-    EXPECT_TRUE(mapping.HasFaulted());
-    EXPECT_EQ(mapping.Bytes()[5], 0xAB);
-    mapping.Release();
-    ::close(fd);
+    EXPECT_TRUE(m_mapping.HasFaulted());
+    EXPECT_EQ(m_mapping.Bytes()[5], 0xAB);
 }
