@@ -197,9 +197,12 @@ void CHeadlessLookup::PrintOutcome(LookupOutcome outcome, std::u16string_view qu
 int CHeadlessLookup::Batch(const CLookupOptions& options, std::istream& in, std::ostream& out) {
     int nExit = EXIT_RESULTS;
     // Each line's time is its search's own: none pays for reading in the
-    // pages of the index that an earlier line happened not to reach.
-    m_session.GetLibrary().SetReadAhead(true);
-    for (CDictIndexFile* pDict : SearchedDictionaries())
+    // pages of the index that an earlier line happened not to reach. Only
+    // the dictionaries searched are read in, not the rest of the library.
+    const std::vector<CDictIndexFile*> dicts = SearchedDictionaries();
+    for (CDictIndexFile* pDict : dicts)
+        pDict->StartReadAhead();
+    for (CDictIndexFile* pDict : dicts)
         pDict->WaitUntilIndexResident();
     std::string line;
     while (std::getline(in, line)) {
